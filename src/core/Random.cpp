@@ -1,0 +1,20 @@
+#include "Random.h"
+
+namespace quindel {
+
+namespace {
+std::uint32_t randomState = 1;
+}
+
+void srand(std::uint32_t seed)
+{
+    randomState = seed;
+}
+
+int rand()
+{
+    randomState = randomState * 214013u + 2531011u;
+    return static_cast<int>((randomState >> 16) & 0x7fffu);
+}
+
+}  // namespace quindel
