@@ -62,7 +62,9 @@ private:
     PlayfieldOwner* gameOwner = nullptr;
     // Set once a virus has been marked in the chain that is being resolved.
     int virusHitInChain = 0;
-    // The per-pass bookkeeping of findMatches.
+    // The per-pass bookkeeping of findMatches: the colours as they stood when
+    // the pass began (column by column), the points and the lines found.
+    std::array<CellColor, CellCount> snapshot{};
     std::uint32_t pointSum = 0;
     std::uint32_t runCount = 0;
     bool found = false;
