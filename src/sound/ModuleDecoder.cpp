@@ -1,0 +1,110 @@
+#include "sound/ModuleDecoder.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include <libopenmpt/libopenmpt.h>
+
+namespace quindel {
+
+namespace {
+
+// The largest module we are willing to read; ours are a few dozen kilobytes.
+constexpr std::streamoff MaxModuleBytes = 64 * 1024 * 1024;
+
+}  // namespace
+
+void ModuleDecoder::ModuleDeleter::operator()(openmpt_module* module) const
+{
+    openmpt_module_destroy(module);
+}
+
+std::unique_ptr<ModuleDecoder> ModuleDecoder::fromFile(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    if (!in) {
+        return nullptr;
+    }
+    const std::streamoff size = in.tellg();
+    if (size <= 0 || size > MaxModuleBytes) {
+        return nullptr;
+    }
+    std::vector<std::byte> data(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(data.data()), size)) {
+        return nullptr;
+    }
+    return fromMemory(data);
+}
+
+std::unique_ptr<ModuleDecoder> ModuleDecoder::fromMemory(std::span<const std::byte> data)
+{
+    if (data.empty()) {
+        return nullptr;
+    }
+    int error = 0;
+    const char* errorMessage = nullptr;
+    openmpt_module* module = openmpt_module_create_from_memory2(
+        data.data(), data.size(), openmpt_log_func_silent, nullptr, openmpt_error_func_ignore, nullptr,
+        &error, &errorMessage, nullptr);
+    if (errorMessage != nullptr) {
+        openmpt_free_string(errorMessage);
+    }
+    if (module == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<ModuleDecoder>(Token{}, module);
+}
+
+ModuleDecoder::ModuleDecoder(Token, openmpt_module* module) : module_(module)
+{
+    loopSeconds_ = openmpt_module_get_duration_seconds(module_.get());
+    // Songs in the game never end: they go round until the next one is asked for.
+    openmpt_module_set_repeat_count(module_.get(), -1);
+}
+
+ModuleDecoder::~ModuleDecoder() = default;
+
+void ModuleDecoder::render(std::span<std::int16_t> interleaved, int channels, int sampleRate)
+{
+    if (channels <= 0 || sampleRate <= 0) {
+        std::fill(interleaved.begin(), interleaved.end(), std::int16_t{0});
+        return;
+    }
+    const std::size_t frames = interleaved.size() / static_cast<std::size_t>(channels);
+    std::size_t done = 0;
+    if (channels == 1) {
+        done = openmpt_module_read_mono(module_.get(), sampleRate, frames, interleaved.data());
+    } else if (channels == 2) {
+        done = openmpt_module_read_interleaved_stereo(module_.get(), sampleRate, frames, interleaved.data());
+    } else {
+        std::array<std::int16_t, 2 * 512> pair{};
+        while (done < frames) {
+            const std::size_t want = std::min<std::size_t>(frames - done, pair.size() / 2);
+            const std::size_t got = openmpt_module_read_interleaved_stereo(module_.get(), sampleRate, want, pair.data());
+            for (std::size_t f = 0; f < got; ++f) {
+                std::int16_t* out = interleaved.data() + (done + f) * static_cast<std::size_t>(channels);
+                out[0] = pair[2 * f];
+                out[1] = pair[2 * f + 1];
+                std::fill(out + 2, out + channels, std::int16_t{0});
+            }
+            done += got;
+            if (got < want) {
+                break;
+            }
+        }
+    }
+    // A module that ends anyway (libopenmpt found no loop) leaves silence.
+    std::fill(interleaved.begin() + static_cast<std::ptrdiff_t>(done * static_cast<std::size_t>(channels)),
+              interleaved.end(), std::int16_t{0});
+}
+
+double ModuleDecoder::loopSeconds() const
+{
+    return loopSeconds_;
+}
+
+}  // namespace quindel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "sound/AudioLayer.h"
+
+namespace quindel {
+
+// Plays nothing and loads nothing: the headless scripted run uses it, so a
+// replay never depends on a sound device.
+class SilentAudioLayer final : public AudioLayer {
+public:
+    void init(int mixRate, int maxChannels, std::uint32_t flags) override;
+    SampleHandle loadSample(const std::string& file) override;
+    void playSound(SampleHandle sample) override;
+    SongHandle loadSong(const std::string& file) override;
+    void playSong(SongHandle song) override;
+    void freeSong(SongHandle song) override;
+    void close() override;
+};
+
+}  // namespace quindel
