@@ -1,23 +1,19 @@
 #include "store/KeyBindings.h"
 
-#include <array>
-#include <cstdint>
-#include <filesystem>
-#include <vector>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
 #include "WorkingDirectory.h"
+#include "store/VirtualKeys.h"
 
 namespace quindel {
 namespace {
 
-using test::patternBytes;
+using test::Bytes;
 using test::readBytes;
 using test::writeBytes;
 
-constexpr std::array<KeySlot, 6> Slots{KeySlot::MoveLeft, KeySlot::MoveRight, KeySlot::TurnLeft,
-                                       KeySlot::TurnRight, KeySlot::DropPill, KeySlot::Pause};
 using Codes = std::array<std::int32_t, 6>;
 // Arrow left, arrow right, arrow down, arrow up, space, Pause.
 constexpr Codes Defaults{37, 39, 40, 38, 32, 19};
@@ -25,19 +21,16 @@ constexpr Codes Defaults{37, 39, 40, 38, 32, 19};
 Codes codesOf(const KeyBindings& keys)
 {
     Codes codes{};
-    for (std::size_t i = 0; i < Slots.size(); ++i)
-        codes[i] = keys.keyFor(Slots[i]);
+    for (int i = 0; i < 6; ++i)
+        codes[static_cast<std::size_t>(i)] = keys.keyFor(static_cast<KeySlot>(701 + i));
     return codes;
 }
 
-std::vector<unsigned char> fileOf(const Codes& codes)
+Bytes fileOf(const Codes& codes)
 {
-    std::vector<unsigned char> bytes;
-    for (std::int32_t code : codes) {
-        const auto value = static_cast<std::uint32_t>(code);
-        for (int b = 0; b < 4; ++b)
-            bytes.push_back(static_cast<unsigned char>(value >> (8 * b)));
-    }
+    Bytes bytes(24);
+    for (std::size_t i = 0; i < 6; ++i)
+        test::putInt32LE(bytes, 4 * i, codes[i]);
     return bytes;
 }
 
@@ -52,78 +45,50 @@ TEST_F(KeyBindingsTest, FirstRunUsesTheDefaultsAndLeavesAnEmptyFile)
         KeyBindings keys;
         EXPECT_EQ(codesOf(keys), Defaults);
     }
-    // Nothing but a confirmed key options dialog writes the file.
     ASSERT_TRUE(std::filesystem::is_regular_file("settings.dat"));
     EXPECT_EQ(std::filesystem::file_size("settings.dat"), 0u);
 }
 
 TEST_F(KeyBindingsTest, FileOverlaysTheDefaultsByteByByteAndASaveKeepsItsTail)
 {
-    for (std::size_t size : {0u, 1u, 6u, 23u, 24u, 30u}) {
-        SCOPED_TRACE(size);
-        const std::vector<unsigned char> file = patternBytes(size, 0x41);
-        writeBytes("settings.dat", file);
-        std::vector<unsigned char> expected = fileOf(Defaults);
-        std::copy_n(file.begin(), std::min<std::size_t>(size, 24), expected.begin());
-
-        KeyBindings keys;
-        EXPECT_EQ(fileOf(codesOf(keys)), expected);
-        keys.save();
-        if (size > 24)
-            expected.insert(expected.end(), file.begin() + 24, file.end());
-        EXPECT_EQ(readBytes("settings.dat"), expected);
-    }
-}
-
-TEST_F(KeyBindingsTest, SixByteFileReplacesMoveLeftAndTheLowHalfOfMoveRight)
-{
+    // Six bytes: MoveLeft and the two low bytes of MoveRight.
     writeBytes("settings.dat", {'A', 0, 0, 0, 0x34, 0x12});
+    EXPECT_EQ(codesOf(KeyBindings{}), (Codes{65, 0x1234, 40, 38, 32, 19}));
+
+    const Bytes file = test::patternBytes(30, 0x41);
+    writeBytes("settings.dat", file);
     KeyBindings keys;
-    EXPECT_EQ(codesOf(keys), (Codes{65, 0x1234, 40, 38, 32, 19}));
+    EXPECT_EQ(fileOf(codesOf(keys)), Bytes(file.begin(), file.begin() + 24));
+    keys.bindByName(KeySlot::MoveLeft, "LEFT");
+    keys.save();
+    Bytes expected = file;
+    test::putInt32LE(expected, 0, 37);
+    EXPECT_EQ(readBytes("settings.dat"), expected);
 }
 
 TEST_F(KeyBindingsTest, BindByName)
 {
-    struct Case {
-        const char* name;
-        KeySlot slot;
-        std::int32_t expected;  // the slot's code afterwards
-    };
-    const Case cases[]{
-        {"LEFT", KeySlot::DropPill, 37},
-        {"left", KeySlot::DropPill, 37},
-        {"LeFt", KeySlot::DropPill, 37},
-        {"ctrl", KeySlot::Pause, 17},
-        {"Tab", KeySlot::MoveLeft, 9},
-        {"pause", KeySlot::TurnLeft, 19},
-        {"up", KeySlot::TurnLeft, 38},
-        {"a", KeySlot::MoveLeft, 65},
-        {"x", KeySlot::DropPill, 88},
-        {"z", KeySlot::Pause, 90},
+    const std::tuple<const char*, KeySlot, std::int32_t> cases[]{
+        {"LEFT", KeySlot::DropPill, 37}, {"left", KeySlot::DropPill, 37}, {"LeFt", KeySlot::DropPill, 37},
+        {"ctrl", KeySlot::Pause, 17},    {"Tab", KeySlot::MoveLeft, 9},   {"pause", KeySlot::TurnLeft, 19},
+        {"a", KeySlot::MoveLeft, 65},    {"x", KeySlot::DropPill, 88},    {"z", KeySlot::Pause, 90},
         // Unknown names of two or more characters change nothing.
-        {"F1", KeySlot::DropPill, 32},
-        {"LEFTX", KeySlot::MoveLeft, 37},
-        {"", KeySlot::MoveLeft, 37},
-        // No key types it: stored as -1, which no key press matches.
+        {"F1", KeySlot::DropPill, 32},   {"LEFTX", KeySlot::MoveLeft, 37}, {"", KeySlot::MoveLeft, 37},
+        // No key types it: -1, which no key press matches.
         {"\xE9", KeySlot::DropPill, -1},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, slot, code] : cases) {
         KeyBindings keys;
-        keys.bindByName(c.slot, c.name);
+        keys.bindByName(slot, name);
         Codes expected = Defaults;
-        expected[static_cast<std::size_t>(static_cast<std::int32_t>(c.slot) - 701)] = c.expected;
-        EXPECT_EQ(codesOf(keys), expected);
+        expected[static_cast<std::size_t>(static_cast<int>(slot) - 701)] = code;
+        EXPECT_EQ(codesOf(keys), expected) << name;
     }
-}
-
-TEST_F(KeyBindingsTest, SlotsOutsideTheSixAreIgnored)
-{
+    // Slots outside the six are ignored and read as -1.
     KeyBindings keys;
-    for (std::int32_t code : {0, 700, 707, -701}) {
-        const auto slot = static_cast<KeySlot>(code);
-        keys.bindByName(slot, "x");
-        EXPECT_EQ(keys.keyFor(slot), -1) << code;
+    for (int code : {0, 700, 707}) {
+        keys.bindByName(static_cast<KeySlot>(code), "x");
+        EXPECT_EQ(keys.keyFor(static_cast<KeySlot>(code)), -1);
     }
     EXPECT_EQ(codesOf(keys), Defaults);
 }
@@ -132,26 +97,16 @@ TEST_F(KeyBindingsTest, AConfirmedKeySetIsReadByTheNextRun)
 {
     {
         KeyBindings keys;
-        // What the key options dialog hands over, in its order; two slots may
-        // share a key.
-        keys.bindByName(KeySlot::MoveLeft, "a");
-        keys.bindByName(KeySlot::MoveRight, "d");
-        keys.bindByName(KeySlot::TurnLeft, "DOWN");
-        keys.bindByName(KeySlot::TurnRight, "a");
-        keys.bindByName(KeySlot::DropPill, "x");
-        keys.bindByName(KeySlot::Pause, "CTRL");
+        // The key options dialog's order; two slots may share a key.
+        for (const auto& [slot, name] : {std::pair{KeySlot::MoveLeft, "a"}, {KeySlot::MoveRight, "d"},
+                                          {KeySlot::TurnLeft, "DOWN"}, {KeySlot::TurnRight, "a"},
+                                          {KeySlot::DropPill, "x"}, {KeySlot::Pause, "CTRL"}})
+            keys.bindByName(slot, name);
         keys.save();
     }
     const Codes chosen{65, 68, 40, 65, 88, 17};
     EXPECT_EQ(readBytes("settings.dat"), fileOf(chosen));
-    EXPECT_EQ(readBytes("settings.dat")[16], 88);
-
-    KeyBindings nextRun;
-    EXPECT_EQ(codesOf(nextRun), chosen);
-    nextRun.setDefaults();
-    EXPECT_EQ(codesOf(nextRun), Defaults);
-    nextRun.load();
-    EXPECT_EQ(codesOf(nextRun), chosen);
+    EXPECT_EQ(codesOf(KeyBindings{}), chosen);
 }
 
 TEST_F(KeyBindingsTest, AFileThatCannotBeOpenedKeepsNewKeysForThisRunOnly)
@@ -164,12 +119,20 @@ TEST_F(KeyBindingsTest, AFileThatCannotBeOpenedKeepsNewKeysForThisRunOnly)
     keys.save();
     EXPECT_EQ(keys.keyFor(KeySlot::DropPill), 88);
     EXPECT_TRUE(std::filesystem::is_empty("settings.dat"));
+}
 
-    // An explicit path elsewhere works as usual.
-    KeyBindings elsewhere{directory.path() / "keys.bin"};
-    elsewhere.bindByName(KeySlot::DropPill, "x");
-    elsewhere.save();
-    EXPECT_EQ(std::filesystem::file_size(directory.path() / "keys.bin"), 24u);
+TEST(VirtualKeys, CharactersToTheKeysThatTypeThem)
+{
+    for (char c = 'a'; c <= 'z'; ++c) {
+        EXPECT_EQ(vkKeyScan(c), 65 + (c - 'a')) << c;
+        EXPECT_EQ(vkKeyScan(static_cast<char>(c - 'a' + 'A')), 0x100 | (65 + (c - 'a'))) << c;
+    }
+    const std::pair<char, std::int16_t> cases[]{
+        {'0', 48},    {'9', 57},     {' ', 32},     {'\t', 9},     {'!', 0x131},  {';', 0xBA},
+        {':', 0x1BA}, {'\0', -1},    {'\x7F', -1},  {'\x80', -1},  {'\xFF', -1},
+    };
+    for (const auto& [character, code] : cases)
+        EXPECT_EQ(vkKeyScan(character), code) << int{static_cast<unsigned char>(character)};
 }
 
 }  // namespace

@@ -1,32 +1,70 @@
 #pragma once
 
-#include <cstddef>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace quindel::test {
 
-// A fresh empty directory that is the working directory for one test, since
-// the game's data files are relative to it. The old working directory comes
-// back and the directory goes away afterwards.
+using Bytes = std::vector<unsigned char>;
+
+// A fresh empty working directory for one test, since the data files are
+// relative to it; the old one comes back and the directory goes afterwards.
 class WorkingDirectory final {
 public:
-    WorkingDirectory();
-    ~WorkingDirectory();
+    WorkingDirectory()
+    {
+        std::string name = (std::filesystem::temp_directory_path() / "quindel-store-XXXXXX").string();
+        if (::mkdtemp(name.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
+        directory = name;
+        std::filesystem::current_path(directory);
+    }
+    ~WorkingDirectory()
+    {
+        std::error_code ignored;
+        std::filesystem::current_path(previous, ignored);
+        std::filesystem::remove_all(directory, ignored);
+    }
     WorkingDirectory(const WorkingDirectory&) = delete;
     WorkingDirectory& operator=(const WorkingDirectory&) = delete;
 
     const std::filesystem::path& path() const { return directory; }
 
 private:
-    std::filesystem::path previous;
+    std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::path directory;
 };
 
-std::vector<unsigned char> readBytes(const std::filesystem::path& file);
-void writeBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes);
-// Bytes 0, 1, 2, ... wrapping at 256, offset by seed, so every byte is told apart.
-std::vector<unsigned char> patternBytes(std::size_t count, unsigned seed = 1);
+inline Bytes readBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::filesystem::path& file, const Bytes& bytes)
+{
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+}
+
+// Bytes seed, seed + 1, ... wrapping at 256, so every byte is told apart.
+inline Bytes patternBytes(std::size_t count, unsigned seed)
+{
+    Bytes bytes(count);
+    for (std::size_t i = 0; i < count; ++i)
+        bytes[i] = static_cast<unsigned char>(i + seed);
+    return bytes;
+}
+
+inline void putInt32LE(Bytes& bytes, std::size_t offset, std::int32_t value)
+{
+    for (int b = 0; b < 4; ++b)
+        bytes[offset + b] = static_cast<unsigned char>(static_cast<std::uint32_t>(value) >> (8 * b));
+}
 
 }  // namespace quindel::test
