@@ -191,19 +191,6 @@ TEST(Capsule, DropsAndSideMovesStopAtWallsAndCells)
     });
 }
 
-TEST(Capsule, DropReportsWhetherItMoved)
-{
-    Playfield playfield;
-    take(playfield, {{4, 9}});
-    Capsule capsule(W, B);
-    int drops = 0;
-    while (dropCapsule(capsule, playfield))
-        ++drops;
-    // Held under its right half with the left one over a free square.
-    EXPECT_EQ(drops, 8);
-    EXPECT_EQ(where(capsule), (Where{3, 8, W, 4, 8, B}));
-}
-
 TEST(Capsule, LockingJoinsTheHalvesAndBringsOnTheNext)
 {
     struct Case {

@@ -77,30 +77,6 @@ TEST(Settle, AHalfWithKEmptySquaresBelowTakesKPlusOneFrames)
     }
 }
 
-TEST(FallJoined, RefusesWhatCannotFallAndChangesNothing)
-{
-    struct Case {
-        const char* name;
-        std::vector<std::string> rows;
-        int column;
-        int row;
-    };
-    const Case cases[] = {
-        {"right half over a free square, left half held", {"w<b>", "G..."}, 1, 15},
-        {"left half over a free square, right half held", {"w<b>", "..G."}, 0, 15},
-        {"a top half cannot hang over its own partner's square", {"g^", "bv"}, 0, 15},
-        {"a loose half is not joined", {"w.", ".."}, 0, 15},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Playfield playfield;
-        BoardText::load(playfield, bottom(c.rows));
-        const auto before = BoardText::dump(playfield);
-        EXPECT_FALSE(playfield.fallJoined(c.column, c.row));
-        EXPECT_EQ(BoardText::dump(playfield), before);
-    }
-}
-
 TEST(EntryBlocked, EitherEntrySquareIsEnough)
 {
     struct Case {

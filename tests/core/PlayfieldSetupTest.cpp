@@ -81,23 +81,6 @@ TEST(PlayfieldSetup, TheLayoutFollowsTheInstalledSeconds)
     EXPECT_NE(BoardText::dump(playfield), BoardText::dump(expected));
 }
 
-TEST(PlayfieldSetup, SetupEmptiesWhateverTheLastLevelLeft)
-{
-    test::FixedTimeSource clock;
-    Playfield playfield;
-    BoardText::load(playfield, {
-        "w<b>g^..........",
-        "....gv....Bb....",
-    });
-    playfield.cellAt(0, 15)->phase = CellPhase::Burst2;
-    playfield.placeViruses(0);
-    EXPECT_EQ(test::brokenInvariant(playfield), "");
-    EXPECT_EQ(test::countViruses(playfield), 4);
-    for (int row = 0; row < Playfield::Rows; ++row)
-        for (int column = 0; column < Playfield::Columns; ++column)
-            EXPECT_NE(playfield.cellAt(column, row)->kind, CellKind::PillHalf);
-}
-
 // Beyond the last level set-up would sweep forever looking for room; it
 // sets up the last level instead.
 TEST(PlayfieldSetup, LevelsBeyondTheLastSetUpTheLast)
