@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Image.h"
+
+namespace quindel::artgen {
+
+// Every picture of the game, drawn from shapes. Colour index 0 white, 1 blue,
+// 2 green; virus phase 0 whole, 1 to 3 the burst; capsule-half shape 0 single,
+// 1 top, 2 right, 3 bottom, 4 left; pill phase 1 normal, 2 to 4 fading.
+class Artwork final {
+public:
+    static constexpr Rgb BottleFill = rgb(215, 241, 255);
+    static constexpr Rgb LevelFill = rgb(226, 255, 215);
+    static constexpr Rgb TextFill = rgb(255, 255, 215);
+    static constexpr Rgb GlyphColor = rgb(102, 153, 255);
+    static constexpr Rgb Ink = rgb(38, 42, 86);
+
+    static Image emptySquare();
+    static Image virus(int colour, int phase);
+    static Image pillHalf(int colour, int shape, int pillPhase);
+    static Image levelPicture(int number);
+    static Image charStrip();
+    static Image numberStrip();
+    static Image background();
+    static Image titleScreen();
+    static Image pauseSign();
+    static Image levelClearSign();
+    static Image gameOverSign();
+    static Image icon(int size);
+
+private:
+    // The sprites' own drawing, at any place and size, so the screens can show
+    // the same viruses and capsules larger.
+    static void paintVirus(Image& image, float cx, float cy, float scale, int colour, int phase);
+    static void paintPill(Image& image, float left, float top, float scale, int colour, int shape);
+    static void paintBackdrop(Image& image);
+    static void paintPanel(Image& image, float x0, float y0, float x1, float y1, float radius);
+    static void paintWell(Image& image, float x0, float y0, float x1, float y1, Rgb fill);
+};
+
+}  // namespace quindel::artgen
