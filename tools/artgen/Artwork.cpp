@@ -293,7 +293,9 @@ Image Artwork::levelPicture(int number)
     image.fill(moved(digits, 2.0f, 3.0f), box, Ink, 0.22f);
     image.fill(digits, box, linearGradient({0, y - 4}, rgb(120, 205, 110), {0, y + 6 * sy + 4}, rgb(36, 120, 58)));
     image.outline(digits, box, 2.0f, mix(Ink, rgb(20, 80, 30), 0.5f));
-    image.fill(intersect(moved(offset(digits, -3.2f), -1.2f, -1.2f), offset(digits, -2.0f)), box, White, 0.35f);
+    const float glossLine = y + 2.6f * sy;
+    image.fill(intersect(offset(digits, -2.6f), [glossLine](float, float py) { return py - glossLine; }), box, White,
+               0.35f);
     return image;
 }
 
@@ -474,7 +476,10 @@ Image Artwork::titleScreen()
         image.fill([letter](float x, float y) { return moved(letter, 6, 9)(x, y) / 3.0f; }, box, rgb(16, 18, 48), 0.45f);
         image.fill(letter, box, linearGradient({0, 48}, t.light, {0, 60 + 6 * sy + 12}, t.shade));
         image.outline(letter, box, 3.5f, Ink);
-        image.fill(intersect(moved(offset(letter, -7.0f), -3.0f, -3.5f), offset(letter, -4.0f)), box, White, 0.5f);
+        // Gloss on the upper part of each stroke, as on the capsules.
+        const float glossLine = 60.0f + 2.4f * sy;
+        image.fill(intersect(offset(letter, -5.0f), [glossLine](float, float y) { return y - glossLine; }), box,
+                   White, 0.4f);
         cursor += (StrokeFont::GridWidth + gap) * sx;
     }
 
