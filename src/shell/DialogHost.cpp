@@ -1,0 +1,315 @@
+#include "shell/DialogHost.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <limits>
+
+#include "shell/DialogProcedure.h"
+#include "shell/MainWindow.h"
+#include "shell/Platform.h"
+#include "store/VirtualKeys.h"
+
+namespace quindel {
+
+namespace {
+
+char lower(char c)
+{
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+}
+
+bool beginsIgnoringCase(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+// A sorted list box orders its items ignoring case, a new item after its equals.
+bool sortsBefore(std::string_view a, std::string_view b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return lower(x) < lower(y); });
+}
+
+// A track bar value may carry a sign and any number of digits; out-of-range
+// values are clamped, so the reading saturates instead of failing.
+std::optional<long long> readSignedSaturating(std::string_view text)
+{
+    bool negative = false;
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty())
+        return std::nullopt;
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        if (value < std::numeric_limits<int>::max())
+            value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+DialogHost::DialogHost(MainWindow& owner, const DialogTemplate& layout, DialogProcedure& procedure)
+    : owner(owner), dialogLayout(layout), procedure(procedure)
+{
+    for (const ControlTemplate& control : layout.controls) {
+        Control state;
+        state.layout = &control;
+        if (control.kind != ControlKind::EditField && control.kind != ControlKind::ListBox)
+            state.text = control.text;
+        controlStates.push_back(std::move(state));
+    }
+}
+
+void DialogHost::run()
+{
+    Platform& platform = owner.platform();
+    MessagePump& pump = owner.pump();
+    platform.dialogOpened(*this);
+    procedure.initDialog(*this);
+    platform.present();
+    bool destroyAfterwards = false;
+    bool quitAfterwards = false;
+    while (!ended) {
+        const Message message = pump.get();
+        if (message.target == MessageTarget::Dialog) {
+            if (message.code == MessageCode::Command)
+                procedure.command(*this, static_cast<int>(message.wParam));
+            continue;
+        }
+        switch (message.code) {
+        case MessageCode::KeyDown:
+            key(static_cast<int>(message.wParam));
+            break;
+        case MessageCode::Destroy:
+            // The main window is closing under the dialog: close the dialog
+            // first, as if cancelled, then let the window go.
+            destroyAfterwards = true;
+            cancel();
+            break;
+        case MessageCode::Quit:
+            quitAfterwards = true;
+            cancel();
+            break;
+        case MessageCode::Paint:
+        case MessageCode::Timer:
+            owner.sendMessage(message);
+            break;
+        default:
+            // Menu commands and system keys wait: the menu is not reachable
+            // while a modal dialog is open.
+            break;
+        }
+    }
+    procedure.destroy(*this);
+    platform.dialogClosed(*this);
+    platform.present();
+    if (destroyAfterwards)
+        pump.post(Message{MessageTarget::MainWindow, MessageCode::Destroy});
+    if (quitAfterwards)
+        pump.postQuit();
+}
+
+DialogHost::Control* DialogHost::find(int controlId)
+{
+    if (controlId == -1)
+        return nullptr;
+    for (Control& control : controlStates)
+        if (control.layout->id == controlId)
+            return &control;
+    return nullptr;
+}
+
+const DialogHost::Control* DialogHost::find(int controlId) const
+{
+    return const_cast<DialogHost*>(this)->find(controlId);
+}
+
+void DialogHost::checkRadioButton(int firstId, int lastId, int checkId)
+{
+    for (Control& control : controlStates) {
+        const int id = control.layout->id;
+        if (id >= firstId && id <= lastId && control.layout->kind == ControlKind::RadioButton)
+            control.checked = id == checkId;
+    }
+}
+
+bool DialogHost::isChecked(int controlId) const
+{
+    const Control* control = find(controlId);
+    return control != nullptr && control->checked;
+}
+
+void DialogHost::setRange(int controlId, int low, int high)
+{
+    Control* control = find(controlId);
+    if (control == nullptr)
+        return;
+    control->rangeMin = low;
+    control->rangeMax = std::max(low, high);
+    control->position = std::clamp(control->position, control->rangeMin, control->rangeMax);
+}
+
+int DialogHost::position(int controlId) const
+{
+    const Control* control = find(controlId);
+    return control != nullptr ? control->position : 0;
+}
+
+void DialogHost::setPosition(int controlId, int value)
+{
+    if (Control* control = find(controlId))
+        control->position = std::clamp(value, control->rangeMin, control->rangeMax);
+}
+
+void DialogHost::setItemText(int controlId, std::string_view text)
+{
+    if (Control* control = find(controlId))
+        control->text = text;
+}
+
+std::string DialogHost::itemText(int controlId) const
+{
+    const Control* control = find(controlId);
+    return control != nullptr ? control->text : std::string{};
+}
+
+void DialogHost::addString(int controlId, std::string_view text)
+{
+    Control* control = find(controlId);
+    if (control == nullptr || control->layout->kind != ControlKind::ListBox)
+        return;
+    auto at = control->items.end();
+    if ((control->layout->style & StyleSort) != 0)
+        at = std::upper_bound(control->items.begin(), control->items.end(), text,
+                              [](std::string_view a, const std::string& b) { return sortsBefore(a, b); });
+    const auto index = static_cast<int>(at - control->items.begin());
+    control->items.insert(at, std::string(text));
+    if (control->selection >= index)
+        ++control->selection;
+}
+
+int DialogHost::selectString(int controlId, std::string_view prefix)
+{
+    Control* control = find(controlId);
+    if (control == nullptr)
+        return -1;
+    for (std::size_t i = 0; i < control->items.size(); ++i)
+        if (beginsIgnoringCase(control->items[i], prefix)) {
+            control->selection = static_cast<int>(i);
+            return control->selection;
+        }
+    return -1;
+}
+
+std::optional<std::string> DialogHost::selectedText(int controlId) const
+{
+    const Control* control = find(controlId);
+    if (control == nullptr || control->selection < 0
+        || control->selection >= static_cast<int>(control->items.size()))
+        return std::nullopt;
+    return control->items[static_cast<std::size_t>(control->selection)];
+}
+
+void DialogHost::click(int controlId)
+{
+    if (controlId == CancelId) {
+        cancel();
+        return;
+    }
+    const Control* control = find(controlId);
+    if (control == nullptr)
+        return;
+    switch (control->layout->kind) {
+    case ControlKind::DefaultPushButton:
+    case ControlKind::PushButton:
+    case ControlKind::RadioButton:
+        post(controlId);
+        break;
+    default:
+        break;
+    }
+}
+
+void DialogHost::key(int virtualKey)
+{
+    if (virtualKey == vk::Return)
+        post(OkId);
+    else if (virtualKey == vk::Escape)
+        cancel();
+}
+
+void DialogHost::giveValue(int controlId, std::string_view value)
+{
+    Control* control = find(controlId);
+    if (control == nullptr)
+        return;
+    switch (control->layout->kind) {
+    case ControlKind::TrackBar:
+        if (const auto number = readSignedSaturating(value))
+            control->position = static_cast<int>(
+                std::clamp<long long>(*number, control->rangeMin, control->rangeMax));
+        break;
+    case ControlKind::EditField:
+        control->text.clear();
+        typeText(controlId, value);
+        break;
+    case ControlKind::ListBox:
+        for (std::size_t i = 0; i < control->items.size(); ++i)
+            if (equalsIgnoringCase(control->items[i], value)) {
+                control->selection = static_cast<int>(i);
+                break;
+            }
+        break;
+    default:
+        break;
+    }
+}
+
+void DialogHost::typeText(int controlId, std::string_view text)
+{
+    Control* control = find(controlId);
+    if (control == nullptr || control->layout->kind != ControlKind::EditField
+        || (control->layout->style & StyleReadOnly) != 0)
+        return;
+    for (const char c : text)
+        if (const auto taken = typedChar(controlId, c))
+            control->text += *taken;
+}
+
+std::optional<char> DialogHost::typedChar(int controlId, char c) const
+{
+    const Control* control = find(controlId);
+    if (control == nullptr)
+        return std::nullopt;
+    if ((control->layout->style & StyleUpperCase) != 0 && c >= 'a' && c <= 'z')
+        return static_cast<char>(c - 'a' + 'A');
+    return c;
+}
+
+std::optional<int> DialogHost::takeFocusRequest()
+{
+    if (!focusPending)
+        return std::nullopt;
+    focusPending = false;
+    return focusId;
+}
+
+void DialogHost::post(int controlId)
+{
+    owner.pump().post(Message{MessageTarget::Dialog, MessageCode::Command,
+                              static_cast<std::uint32_t>(controlId), 0});
+}
+
+}  // namespace quindel

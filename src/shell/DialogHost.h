@@ -1,0 +1,96 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/DialogTemplate.h"
+
+namespace quindel {
+
+class DialogProcedure;
+class MainWindow;
+
+// One open modal dialog: the state of its controls, the calls its procedure
+// makes on them, and the modal loop. While it runs the main window still gets
+// its timer and paint messages; keys and commands go to the dialog.
+class DialogHost final {
+public:
+    static constexpr int OkId = 1;
+    static constexpr int CancelId = 2;
+
+    struct Control final {
+        const ControlTemplate* layout = nullptr;
+        bool checked = false;
+        int rangeMin = 0;
+        int rangeMax = 100;
+        int position = 0;
+        std::string text;
+        std::vector<std::string> items;
+        int selection = -1;
+    };
+
+    DialogHost(MainWindow& owner, const DialogTemplate& layout, DialogProcedure& procedure);
+    DialogHost(const DialogHost&) = delete;
+    DialogHost& operator=(const DialogHost&) = delete;
+
+    // Runs the dialog until its procedure ends it.
+    void run();
+
+    // What a dialog procedure does with its controls. Ids the dialog does not
+    // have are ignored, as the window system ignores them.
+    void endDialog() { ended = true; }
+    bool isEnded() const { return ended; }
+    void checkRadioButton(int firstId, int lastId, int checkId);
+    bool isChecked(int controlId) const;
+    void setRange(int controlId, int low, int high);
+    int position(int controlId) const;
+    void setPosition(int controlId, int value);
+    void setItemText(int controlId, std::string_view text);
+    std::string itemText(int controlId) const;
+    void addString(int controlId, std::string_view text);
+    // Selects the first item that begins with the text, ignoring case; -1 and
+    // the selection kept when none does.
+    int selectString(int controlId, std::string_view prefix);
+    std::optional<std::string> selectedText(int controlId) const;
+    void setFocus(int controlId) { focusId = controlId; focusPending = true; }
+
+    // What the player (or a script) does.
+    // A click: push buttons and radio buttons send their command.
+    void click(int controlId);
+    // Enter clicks the default push button, Escape cancels.
+    void key(int virtualKey);
+    // A value given to a control: the track bar's position, clamped; the edit
+    // field's text as if typed; a list's item equal to the value, ignoring
+    // case. Other controls keep what they have.
+    void giveValue(int controlId, std::string_view value);
+    // Text typed into an edit field, by the field's own rules.
+    void typeText(int controlId, std::string_view text);
+    // One typed character as the edit field takes it (letters turned upper
+    // case where the field asks for it), or none when the field refuses it.
+    std::optional<char> typedChar(int controlId, char c) const;
+    void cancel() { post(CancelId); }
+
+    const DialogTemplate& layout() const { return dialogLayout; }
+    std::vector<Control>& controls() { return controlStates; }
+    Control* find(int controlId);
+    const Control* find(int controlId) const;
+    bool hasControl(int controlId) const { return find(controlId) != nullptr; }
+    int focusedControl() const { return focusId; }
+    // The control that asked for the keyboard focus, once.
+    std::optional<int> takeFocusRequest();
+
+private:
+    void post(int controlId);
+
+    MainWindow& owner;
+    const DialogTemplate& dialogLayout;
+    DialogProcedure& procedure;
+    std::vector<Control> controlStates;
+    int focusId = -1;
+    bool focusPending = false;
+    bool ended = false;
+};
+
+}  // namespace quindel

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace quindel {
+
+class DialogHost;
+
+// A dialog's own code: it is handed the three events a dialog gets, and works
+// on the dialog's controls through the host.
+class DialogProcedure {
+public:
+    virtual ~DialogProcedure() = default;
+    // The dialog and its controls exist; nothing is drawn yet.
+    virtual void initDialog(DialogHost& dialog) = 0;
+    // A push button or radio button was clicked, or Enter (1) or Escape and
+    // the close box (2) were pressed.
+    virtual void command(DialogHost& dialog, int controlId) = 0;
+    // The dialog has been ended and is going away.
+    virtual void destroy(DialogHost& dialog) = 0;
+};
+
+}  // namespace quindel

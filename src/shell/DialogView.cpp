@@ -1,0 +1,240 @@
+#include "shell/DialogView.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include <imgui.h>
+
+#include "shell/DialogHost.h"
+
+namespace quindel {
+
+namespace {
+
+struct EditContext final {
+    DialogHost* dialog = nullptr;
+    int id = 0;
+};
+
+int filterTypedChar(ImGuiInputTextCallbackData* data)
+{
+    const auto* context = static_cast<EditContext*>(data->UserData);
+    if (data->EventChar > 0x7F)
+        return 1;
+    const auto taken = context->dialog->typedChar(context->id, static_cast<char>(data->EventChar));
+    if (!taken)
+        return 1;
+    data->EventChar = static_cast<ImWchar>(static_cast<unsigned char>(*taken));
+    return 0;
+}
+
+ImVec2 toPixels(const DialogRect& rect)
+{
+    return ImVec2(static_cast<float>(DialogView::unitsToPixelsX(rect.x)),
+                  static_cast<float>(DialogView::unitsToPixelsY(rect.y)));
+}
+
+ImVec2 sizeInPixels(const DialogRect& rect)
+{
+    return ImVec2(static_cast<float>(DialogView::unitsToPixelsX(rect.width)),
+                  static_cast<float>(DialogView::unitsToPixelsY(rect.height)));
+}
+
+void drawGroupBox(const DialogHost::Control& control, ImVec2 origin)
+{
+    ImDrawList* draw = ImGui::GetWindowDrawList();
+    const ImVec2 at = ImVec2(origin.x + toPixels(control.layout->rect).x, origin.y + toPixels(control.layout->rect).y);
+    const ImVec2 size = sizeInPixels(control.layout->rect);
+    const float half = ImGui::GetFontSize() * 0.5f;
+    const ImU32 line = ImGui::GetColorU32(ImGuiCol_Border);
+    const ImVec2 textSize = ImGui::CalcTextSize(control.text.c_str());
+    const float gapStart = at.x + 6.0f;
+    const float gapEnd = gapStart + textSize.x + 6.0f;
+    const float top = at.y + half;
+    draw->AddLine(ImVec2(at.x, top), ImVec2(gapStart, top), line);
+    draw->AddLine(ImVec2(gapEnd, top), ImVec2(at.x + size.x, top), line);
+    draw->AddLine(ImVec2(at.x + size.x, top), ImVec2(at.x + size.x, at.y + size.y), line);
+    draw->AddLine(ImVec2(at.x + size.x, at.y + size.y), ImVec2(at.x, at.y + size.y), line);
+    draw->AddLine(ImVec2(at.x, at.y + size.y), ImVec2(at.x, top), line);
+    draw->AddText(ImVec2(gapStart + 3.0f, at.y), ImGui::GetColorU32(ImGuiCol_Text), control.text.c_str());
+}
+
+void drawTrackBar(DialogHost& dialog, DialogHost::Control& control, ImVec2 origin, ImVec2 size)
+{
+    const ImGuiStyle& style = ImGui::GetStyle();
+    const float barHeight = ImGui::GetFontSize() + style.FramePadding.y * 2.0f;
+    const ImVec2 at = ImGui::GetCursorPos();
+    ImGui::SetCursorPos(ImVec2(at.x, at.y + (size.y - barHeight) * 0.5f));
+    ImGui::SetNextItemWidth(size.x);
+    int value = control.position;
+    const std::string label = "##" + std::to_string(control.layout->id);
+    if (ImGui::SliderInt(label.c_str(), &value, control.rangeMin, control.rangeMax, "level %d",
+                         ImGuiSliderFlags_AlwaysClamp | ImGuiSliderFlags_NoInput))
+        dialog.setPosition(control.layout->id, value);
+    if (dialog.focusedControl() == control.layout->id && !ImGui::IsAnyItemActive()) {
+        // The keys of a focused track bar: arrows step, Page keys jump, Home and End.
+        const int id = control.layout->id;
+        const auto pressed = [](ImGuiKey key) { return ImGui::IsKeyPressed(ImGui::GetKeyIndex(key)); };
+        if (pressed(ImGuiKey_LeftArrow) || pressed(ImGuiKey_UpArrow))
+            dialog.setPosition(id, control.position - 1);
+        if (pressed(ImGuiKey_RightArrow) || pressed(ImGuiKey_DownArrow))
+            dialog.setPosition(id, control.position + 1);
+        if (pressed(ImGuiKey_PageUp))
+            dialog.setPosition(id, control.position - 5);
+        if (pressed(ImGuiKey_PageDown))
+            dialog.setPosition(id, control.position + 5);
+        if (pressed(ImGuiKey_Home))
+            dialog.setPosition(id, control.rangeMin);
+        if (pressed(ImGuiKey_End))
+            dialog.setPosition(id, control.rangeMax);
+    }
+    // Tick marks on both sides, one per position, as the bar's style asks.
+    if ((control.layout->style & StyleAutoTicks) == 0 || control.rangeMax <= control.rangeMin)
+        return;
+    const ImVec2 min = ImGui::GetItemRectMin();
+    const ImVec2 max = ImGui::GetItemRectMax();
+    const float grab = style.GrabMinSize;
+    const float left = min.x + style.FramePadding.x + grab * 0.5f;
+    const float right = max.x - style.FramePadding.x - grab * 0.5f;
+    ImDrawList* draw = ImGui::GetWindowDrawList();
+    const ImU32 colour = ImGui::GetColorU32(ImGuiCol_TextDisabled);
+    const int steps = control.rangeMax - control.rangeMin;
+    for (int i = 0; i <= steps; ++i) {
+        const float x = std::floor(left + (right - left) * static_cast<float>(i) / static_cast<float>(steps)) + 0.5f;
+        draw->AddLine(ImVec2(x, min.y - 4.0f), ImVec2(x, min.y - 1.0f), colour);
+        if ((control.layout->style & StyleBothSides) != 0)
+            draw->AddLine(ImVec2(x, max.y + 1.0f), ImVec2(x, max.y + 4.0f), colour);
+    }
+    (void)origin;
+}
+
+void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size)
+{
+    const ControlTemplate& layout = *control.layout;
+    const std::string label = "##" + std::to_string(layout.id);
+    const bool readOnly = (layout.style & StyleReadOnly) != 0;
+    if (readOnly && (layout.style & StyleRightAligned) != 0) {
+        // A read-only number, right-aligned in its frame.
+        const ImVec2 min = ImGui::GetCursorScreenPos();
+        const ImVec2 max(min.x + size.x, min.y + size.y);
+        ImDrawList* draw = ImGui::GetWindowDrawList();
+        draw->AddRectFilled(min, max, ImGui::GetColorU32(ImGuiCol_FrameBg));
+        draw->AddRect(min, max, ImGui::GetColorU32(ImGuiCol_Border));
+        const ImVec2 textSize = ImGui::CalcTextSize(control.text.c_str());
+        draw->AddText(ImVec2(max.x - textSize.x - 4.0f, min.y + (size.y - textSize.y) * 0.5f),
+                      ImGui::GetColorU32(ImGuiCol_Text), control.text.c_str());
+        ImGui::Dummy(size);
+        return;
+    }
+    std::array<char, 256> buffer{};
+    const std::size_t length = std::min(control.text.size(), buffer.size() - 1);
+    std::memcpy(buffer.data(), control.text.data(), length);
+    EditContext context{&dialog, layout.id};
+    ImGuiInputTextFlags flags = ImGuiInputTextFlags_CallbackCharFilter;
+    if (readOnly)
+        flags |= ImGuiInputTextFlags_ReadOnly;
+    ImGui::SetNextItemWidth(size.x);
+    if (ImGui::InputText(label.c_str(), buffer.data(), buffer.size(), flags, filterTypedChar, &context))
+        control.text = buffer.data();
+}
+
+void drawListBox(DialogHost::Control& control, ImVec2 size)
+{
+    const std::string label = "##" + std::to_string(control.layout->id);
+    if (!ImGui::BeginListBox(label.c_str(), size))
+        return;
+    for (std::size_t i = 0; i < control.items.size(); ++i) {
+        const bool selected = control.selection == static_cast<int>(i);
+        const std::string item = control.items[i] + "##" + std::to_string(i);
+        if (ImGui::Selectable(item.c_str(), selected))
+            control.selection = static_cast<int>(i);
+        if (selected && ImGui::IsWindowAppearing())
+            ImGui::SetScrollHereY(0.0f);
+    }
+    ImGui::EndListBox();
+}
+
+}  // namespace
+
+void DialogView::draw(DialogHost& dialog, float clientTop, float clientWidth, float clientHeight)
+{
+    const DialogTemplate& layout = dialog.layout();
+    const ImGuiStyle& style = ImGui::GetStyle();
+    const float titleHeight = ImGui::GetFontSize() + style.FramePadding.y * 2.0f;
+    const ImVec2 size(static_cast<float>(unitsToPixelsX(layout.width)),
+                      static_cast<float>(unitsToPixelsY(layout.height)) + titleHeight);
+    const ImVec2 position = layout.centred
+        ? ImVec2(std::floor((clientWidth - size.x) * 0.5f), clientTop + std::floor((clientHeight - size.y) * 0.5f))
+        : ImVec2(0.0f, clientTop);
+    ImGui::SetNextWindowPos(position);
+    ImGui::SetNextWindowSize(size);
+    ImGui::SetNextWindowFocus();
+    bool open = true;
+    const std::string title = layout.caption + "##dialog" + std::to_string(layout.id);
+    const DialogHost::Control* focused = dialog.find(dialog.focusedControl());
+    const bool barFocused = focused != nullptr && focused->layout->kind == ControlKind::TrackBar;
+    const ImGuiWindowFlags flags = (barFocused ? ImGuiWindowFlags_NoNavInputs : 0) | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove
+        | ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoScrollbar
+        | ImGuiWindowFlags_NoScrollWithMouse;
+    if (!ImGui::Begin(title.c_str(), &open, flags)) {
+        ImGui::End();
+        return;
+    }
+    const ImVec2 origin(ImGui::GetWindowPos().x, ImGui::GetWindowPos().y + titleHeight);
+    const auto focus = dialog.takeFocusRequest();
+    for (DialogHost::Control& control : dialog.controls()) {
+        const ControlTemplate& item = *control.layout;
+        if (item.kind == ControlKind::GroupBox) {
+            drawGroupBox(control, origin);
+            continue;
+        }
+        const ImVec2 at = toPixels(item.rect);
+        const ImVec2 size = sizeInPixels(item.rect);
+        ImGui::SetCursorPos(ImVec2(at.x, at.y + titleHeight));
+        // A track bar takes the arrow keys itself (ImGui would turn a focused
+        // slider into a text field); the other controls take ImGui's focus.
+        if (focus && *focus == item.id && item.kind != ControlKind::TrackBar)
+            ImGui::SetKeyboardFocusHere();
+        const std::string label = item.text + "##" + std::to_string(item.id);
+        switch (item.kind) {
+        case ControlKind::DefaultPushButton:
+        case ControlKind::PushButton: {
+            // The default button wears a heavier frame, as it answers Enter.
+            const bool isDefault = item.kind == ControlKind::DefaultPushButton;
+            if (isDefault)
+                ImGui::PushStyleVar(ImGuiStyleVar_FrameBorderSize, 2.0f);
+            if (ImGui::Button(label.c_str(), size))
+                dialog.click(item.id);
+            if (isDefault)
+                ImGui::PopStyleVar();
+            break;
+        }
+        case ControlKind::RadioButton:
+            if (ImGui::RadioButton(label.c_str(), control.checked))
+                dialog.click(item.id);
+            break;
+        case ControlKind::TrackBar:
+            drawTrackBar(dialog, control, origin, size);
+            break;
+        case ControlKind::StaticText:
+            ImGui::TextUnformatted(control.text.c_str());
+            break;
+        case ControlKind::EditField:
+            drawEditField(dialog, control, size);
+            break;
+        case ControlKind::ListBox:
+            drawListBox(control, size);
+            break;
+        case ControlKind::GroupBox:
+            break;
+        }
+    }
+    ImGui::End();
+    if (!open)
+        dialog.cancel();
+}
+
+}  // namespace quindel

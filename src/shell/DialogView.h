@@ -1,0 +1,22 @@
+#pragma once
+
+namespace quindel {
+
+class DialogHost;
+
+// Draws an open dialog with Dear ImGui as a window over the main window's
+// client area and hands what the player does to its host. Must be called
+// inside an ImGui frame.
+class DialogView final {
+public:
+    // Dialog units of "MS Shell Dlg" at 8 points: a horizontal unit is a
+    // quarter of the font's average character width (6 px), a vertical one an
+    // eighth of its height (13 px).
+    static int unitsToPixelsX(int units) { return units * 6 / 4; }
+    static int unitsToPixelsY(int units) { return units * 13 / 8; }
+
+    // clientTop: where the client area starts below the menu bar.
+    static void draw(DialogHost& dialog, float clientTop, float clientWidth, float clientHeight);
+};
+
+}  // namespace quindel

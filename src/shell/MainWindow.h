@@ -1,0 +1,70 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string_view>
+
+#include "game/GameWindow.h"
+#include "shell/Message.h"
+#include "shell/MessagePump.h"
+
+namespace quindel {
+
+class DialogHost;
+class Game;
+class Platform;
+class Renderer;
+class WindowProcedure;
+
+// The game's top-level window: its message pump and timers, and the window
+// procedure that every message goes through. Made last by the Game, which
+// owns it; its creation already runs the window procedure (creation message,
+// title song, title picture).
+class MainWindow final : public GameWindow {
+public:
+    static constexpr std::uint32_t GameTimerId = 1;
+    static constexpr std::string_view Title = "-== Quindel v1.0 ==- a capsule game by the Quindel crew";
+    static constexpr int ClientWidth = 800;
+    static constexpr int ClientHeight = 600;
+
+    MainWindow(Game& game, Platform& platform);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    void sendPaint(RedrawRequest request) override;
+    void startTimer(std::uint32_t ms) override;
+    void killTimer() override;
+    void waitFrame(std::uint32_t ms) override;
+    void pumpMessages() override;
+
+    // Handled at once, re-entrantly, before this returns.
+    void sendMessage(const Message& message);
+    void postMessage(const Message& message) { messagePump.post(message); }
+    // Runs a dialog modally; returns at once when there is no such dialog.
+    void showDialog(int templateId);
+
+    MessagePump& pump() { return messagePump; }
+    Platform& platform() { return system; }
+    Renderer& renderer();
+    DialogHost* openDialog() { return dialog; }
+    // The template of the last dialog asked for, whether or not it could open.
+    int lastDialogRequested() const { return lastRequested; }
+    // When measuring: how late each game tick comes against its period.
+    void setTrace(std::ostream* stream) { trace = stream; }
+
+private:
+    Platform& system;
+    MessagePump messagePump;
+    std::unique_ptr<WindowProcedure> procedure;
+    DialogHost* dialog = nullptr;
+    int paintDepth = 0;
+    int lastRequested = 0;
+    std::ostream* trace = nullptr;
+    std::chrono::steady_clock::time_point timerStarted;
+    std::uint32_t timerPeriod = 0;
+};
+
+}  // namespace quindel

@@ -1,0 +1,90 @@
+#include "shell/MenuBar.h"
+
+#include <cctype>
+#include <string>
+
+#include <imgui.h>
+
+namespace quindel {
+
+namespace {
+
+char lowerLetter(char c)
+{
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+char mnemonicOf(const std::string& text)
+{
+    const int index = MenuTemplate::mnemonicIndex(text);
+    const std::string shown = MenuTemplate::shownText(text);
+    return index >= 0 ? lowerLetter(shown[static_cast<std::size_t>(index)]) : 0;
+}
+
+// Underlines the mnemonic letter of a label drawn at textPos.
+void underlineMnemonic(const std::string& text, ImVec2 textPos, bool enabled)
+{
+    const int index = MenuTemplate::mnemonicIndex(text);
+    if (index < 0)
+        return;
+    const std::string shown = MenuTemplate::shownText(text);
+    const float before = ImGui::CalcTextSize(shown.c_str(), shown.c_str() + index).x;
+    const float width = ImGui::CalcTextSize(shown.c_str() + index, shown.c_str() + index + 1).x;
+    const float y = textPos.y + ImGui::GetFontSize();
+    const ImU32 colour = ImGui::GetColorU32(enabled ? ImGuiCol_Text : ImGuiCol_TextDisabled);
+    ImGui::GetWindowDrawList()->AddLine(ImVec2(textPos.x + before, y), ImVec2(textPos.x + before + width, y),
+                                        colour);
+}
+
+}  // namespace
+
+bool MenuBar::openByMnemonic(char letter)
+{
+    for (std::size_t i = 0; i < layout.popups.size(); ++i)
+        if (mnemonicOf(layout.popups[i].title) == lowerLetter(letter)) {
+            openRequest = static_cast<int>(i);
+            return true;
+        }
+    return false;
+}
+
+std::optional<int> MenuBar::draw(bool enabled)
+{
+    std::optional<int> chosen;
+    anyOpen = false;
+    if (!ImGui::BeginMainMenuBar())
+        return chosen;
+    ImGui::BeginDisabled(!enabled);
+    const float halfSpacing = static_cast<float>(static_cast<int>(ImGui::GetStyle().ItemSpacing.x * 0.5f));
+    for (std::size_t i = 0; i < layout.popups.size(); ++i) {
+        const MenuTemplate::Popup& popup = layout.popups[i];
+        const std::string label = MenuTemplate::shownText(popup.title) + "##menu" + std::to_string(i);
+        if (enabled && openRequest == static_cast<int>(i))
+            ImGui::OpenPopup(label.c_str());
+        ImVec2 titlePos = ImGui::GetCursorScreenPos();
+        titlePos.x += halfSpacing;
+        const bool open = ImGui::BeginMenu(label.c_str(), enabled);
+        underlineMnemonic(popup.title, titlePos, enabled);
+        if (!open)
+            continue;
+        anyOpen = true;
+        for (const MenuTemplate::Item& item : popup.items) {
+            const std::string itemLabel = MenuTemplate::shownText(item.text) + "##item" + std::to_string(item.id);
+            const ImVec2 itemPos = ImGui::GetCursorScreenPos();
+            const bool picked = ImGui::MenuItem(itemLabel.c_str());
+            underlineMnemonic(item.text, itemPos, true);
+            if (picked || (pendingLetter != 0 && mnemonicOf(item.text) == lowerLetter(pendingLetter))) {
+                chosen = item.id;
+                ImGui::CloseCurrentPopup();
+            }
+        }
+        ImGui::EndMenu();
+    }
+    ImGui::EndDisabled();
+    ImGui::EndMainMenuBar();
+    openRequest = -1;
+    pendingLetter = 0;
+    return chosen;
+}
+
+}  // namespace quindel

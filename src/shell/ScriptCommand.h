@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quindel {
+
+// One line of a script, read but not yet carried out.
+struct ScriptCommand final {
+    enum class Kind : std::int32_t {
+        Nothing = 0,  // a blank line or a comment
+        Time = 1,
+        Key = 2,
+        Menu = 3,
+        Wait = 4,
+        Dialog = 5,
+        Dump = 6,
+        Board = 7,
+        Hof = 8,
+        Keys = 9,
+        Shot = 10,
+    };
+
+    Kind kind = Kind::Nothing;
+    // time: seconds; key: virtual-key code; menu: command id; wait: ms;
+    // dialog: control id.
+    std::uint64_t number = 0;
+    // dialog: the value, when one was given; shot: the file name.
+    std::optional<std::string> text;
+
+    // The command of a line, or why the line cannot be understood.
+    struct Parsed;
+    static Parsed parse(std::string_view line);
+};
+
+struct ScriptCommand::Parsed final {
+    std::optional<ScriptCommand> command;
+    std::string error;
+};
+
+}  // namespace quindel
