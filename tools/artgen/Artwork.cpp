@@ -511,6 +511,12 @@ void signText(Image& image, const char* text, float top, float sx, float sy, flo
     const Box all = everywhere(image);
     const float x = static_cast<float>(image.width()) / 2.0f - StrokeFont::textWidth(text, sx) / 2.0f;
     const Shape s = StrokeFont::textShape(text, x, top, sx, sy, pen);
+    if (pen < 3.0f) {
+        // Small print keeps clean edges: a close shadow, no outline.
+        image.fill(moved(s, 1.0f, 1.2f), all, rgb(16, 18, 48), 0.6f);
+        image.fill(s, all, colour);
+        return;
+    }
     image.fill(moved(s, 2.0f, 3.0f), all, rgb(16, 18, 48), 0.45f);
     image.fill(s, all, colour);
     image.outline(s, all, std::max(1.5f, pen * 0.22f), Artwork::Ink);
@@ -534,7 +540,7 @@ Image Artwork::pauseSign()
     image.fill(moved(word, 2.0f, 3.0f), all, rgb(16, 18, 48), 0.45f);
     image.fill(word, all, White);
     image.outline(word, all, 1.8f, Ink);
-    signText(image, "PRESS PAUSE TO GO ON", 92, 1.9f, 2.2f, 1.9f, rgb(255, 236, 150));
+    signText(image, "PRESS PAUSE TO GO ON", 92, 2.0f, 2.3f, 2.1f, rgb(255, 236, 150));
     return image;
 }
 
