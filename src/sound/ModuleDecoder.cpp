@@ -64,6 +64,12 @@ ModuleDecoder::ModuleDecoder(Token, openmpt_module* module) : module_(module)
     loopSeconds_ = openmpt_module_get_duration_seconds(module_.get());
     // Songs in the game never end: they go round until the next one is asked for.
     openmpt_module_set_repeat_count(module_.get(), -1);
+    // Four-channel modules pan hard left and right; half of that sits better
+    // in headphones and still sounds wide on speakers.
+    openmpt_module_set_render_param(module_.get(), OPENMPT_MODULE_RENDER_STEREOSEPARATION_PERCENT, 50);
+    // A little headroom, so the clear sounds mixed on top of a loud passage
+    // do not clip.
+    openmpt_module_set_render_param(module_.get(), OPENMPT_MODULE_RENDER_MASTERGAIN_MILLIBEL, -200);
 }
 
 ModuleDecoder::~ModuleDecoder() = default;

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quindel::test {
+
+// The composed music folder of this build.
+std::filesystem::path musicDir();
+
+// A fresh empty folder under the system's temporary folder, removed again
+// at the end of the test.
+class TempDir final {
+public:
+    explicit TempDir(const std::string& name);
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Runs the test in another working folder, since the game's file names are
+// relative to it; the old one comes back at the end.
+class WorkingDirectory final {
+public:
+    explicit WorkingDirectory(const std::filesystem::path& dir);
+    ~WorkingDirectory();
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
+
+// Points SDL's audio at a driver for the next SDL audio start.
+void useAudioDriver(const std::string& driver, const std::filesystem::path& diskFile = {});
+
+// Blocks until the disk driver's output file holds at least `bytes`, which
+// it reaches as fast as the audio thread mixes. False after a generous time
+// limit, so a stuck device fails the test instead of hanging it.
+bool waitForOutput(const std::filesystem::path& file, std::uintmax_t bytes);
+
+std::uintmax_t outputBytes(const std::filesystem::path& file);
+
+// Signed 16-bit samples of a raw file from a byte offset on.
+std::vector<std::int16_t> readPcm(const std::filesystem::path& file, std::uintmax_t fromByte = 0);
+
+// The loudest root-mean-square level over windows of `window` samples.
+double loudestWindowRms(const std::vector<std::int16_t>& pcm, std::size_t window);
+double rms(const std::vector<std::int16_t>& pcm);
+
+}  // namespace quindel::test
