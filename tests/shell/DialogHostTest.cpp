@@ -1,0 +1,91 @@
+#include "shell/DialogHost.h"
+
+#include <gtest/gtest.h>
+
+#include "ScriptSession.h"
+#include "shell/DialogProcedure.h"
+#include "shell/DialogTemplate.h"
+
+namespace quindel::test {
+namespace {
+
+class NoProcedure final : public DialogProcedure {
+public:
+    void initDialog(DialogHost&) override {}
+    void command(DialogHost&, int) override {}
+    void destroy(DialogHost&) override {}
+};
+
+class DialogHostTest : public ::testing::Test {
+protected:
+    ScriptSession session;
+    NoProcedure procedure;
+};
+
+TEST_F(DialogHostTest, ASortedListOrdersIgnoringCaseAndSelectsByPrefix)
+{
+    DialogHost dialog(session.window(), *DialogTemplate::find(118), procedure);
+    for (char c = 'a'; c <= 'z'; ++c)
+        dialog.addString(1029, std::string(1, c));
+    for (const char* name : {"UP", "DOWN", "LEFT", "RIGHT", "CTRL", "SPACE", "PAUSE", "TAB"})
+        dialog.addString(1029, name);
+    const std::vector<std::string> sorted{"a", "b", "c", "CTRL", "d", "DOWN", "e", "f", "g", "h", "i", "j",
+                                          "k", "l", "LEFT", "m", "n", "o", "p", "PAUSE", "q", "r", "RIGHT", "s",
+                                          "SPACE", "t", "TAB", "u", "UP", "v", "w", "x", "y", "z"};
+    EXPECT_EQ(dialog.find(1029)->items, sorted);
+
+    struct Case {
+        const char* prefix;
+        const char* selected;  // null: none, the old selection kept
+    };
+    const Case cases[] = {{"S", "s"}, {"SPACE", "SPACE"}, {"ctrl", "CTRL"}, {"A", "a"}, {"U", "u"},
+                          {"UP", "UP"}, {"F1", nullptr}, {"", "a"}};
+    for (const Case& c : cases) {
+        dialog.find(1029)->selection = -1;
+        const int index = dialog.selectString(1029, c.prefix);
+        if (c.selected == nullptr) {
+            EXPECT_EQ(index, -1) << c.prefix;
+            EXPECT_FALSE(dialog.selectedText(1029)) << c.prefix;
+        } else {
+            EXPECT_EQ(dialog.selectedText(1029).value_or("<none>"), c.selected) << c.prefix;
+        }
+    }
+    // A value names an item whole, any case; an unknown one keeps the selection.
+    dialog.giveValue(1029, "space");
+    EXPECT_EQ(dialog.selectedText(1029).value_or(""), "SPACE");
+    dialog.giveValue(1029, "spac");
+    EXPECT_EQ(dialog.selectedText(1029).value_or(""), "SPACE");
+}
+
+TEST_F(DialogHostTest, ControlsKeepTheirRulesWhateverIsGiven)
+{
+    DialogHost newGame(session.window(), *DialogTemplate::find(116), procedure);
+    newGame.setRange(1018, 1, 20);
+    struct Case {
+        const char* value;
+        int position;
+    };
+    const Case cases[] = {{"5", 5}, {"0", 1}, {"-3", 1}, {"+20", 20}, {"21", 20},
+                          {"99999999999999999999", 20}, {"abc", 20}, {"", 20}, {"7x", 20}};
+    for (const Case& c : cases) {
+        newGame.giveValue(1018, c.value);
+        EXPECT_EQ(newGame.position(1018), c.position) << c.value;
+    }
+    newGame.checkRadioButton(1009, 1011, 1011);
+    EXPECT_TRUE(newGame.isChecked(1011));
+    EXPECT_FALSE(newGame.isChecked(1010));
+    newGame.checkRadioButton(1009, 1011, 1009);
+    EXPECT_TRUE(newGame.isChecked(1009));
+    EXPECT_FALSE(newGame.isChecked(1011));
+
+    DialogHost nameEntry(session.window(), *DialogTemplate::find(117), procedure);
+    nameEntry.giveValue(1019, "abc xyz 12");
+    EXPECT_EQ(nameEntry.itemText(1019), "ABC XYZ 12");
+    DialogHost hallOfFame(session.window(), *DialogTemplate::find(115), procedure);
+    hallOfFame.setItemText(1020, "KIVOR");
+    hallOfFame.typeText(1020, "x");  // read-only
+    EXPECT_EQ(hallOfFame.itemText(1020), "KIVOR");
+}
+
+}  // namespace
+}  // namespace quindel::test

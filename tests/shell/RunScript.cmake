@@ -1,0 +1,36 @@
+# Runs quindel --script in a fresh working directory and compares what it
+# prints with the expected output, byte for byte.
+#   -D QUINDEL=... -D SCRIPT=... -D WORKDIR=... [-D EXPECTED=file] [-D STATUS=n]
+#   [-D STDERR_REGEX=re] [-D HIGHSCORE_SIZE=n] [-D STDIN=1]
+if(NOT DEFINED STATUS)
+  set(STATUS 0)
+endif()
+file(REMOVE_RECURSE ${WORKDIR})
+file(MAKE_DIRECTORY ${WORKDIR})
+if(STDIN)
+  execute_process(COMMAND ${QUINDEL} --script - INPUT_FILE ${SCRIPT} WORKING_DIRECTORY ${WORKDIR}
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+else()
+  execute_process(COMMAND ${QUINDEL} --script ${SCRIPT} WORKING_DIRECTORY ${WORKDIR}
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+endif()
+if(NOT status STREQUAL STATUS)
+  message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\nstderr: ${err}")
+endif()
+if(DEFINED EXPECTED)
+  file(READ ${EXPECTED} expected)
+  if(NOT out STREQUAL expected)
+    file(WRITE ${WORKDIR}/actual.txt "${out}")
+    execute_process(COMMAND diff -u ${EXPECTED} ${WORKDIR}/actual.txt)
+    message(FATAL_ERROR "output differs from ${EXPECTED} (actual in ${WORKDIR}/actual.txt)")
+  endif()
+endif()
+if(DEFINED STDERR_REGEX AND NOT err MATCHES "${STDERR_REGEX}")
+  message(FATAL_ERROR "stderr does not match ${STDERR_REGEX}: ${err}")
+endif()
+if(DEFINED HIGHSCORE_SIZE)
+  file(SIZE ${WORKDIR}/highscore.dat size)
+  if(NOT size EQUAL HIGHSCORE_SIZE)
+    message(FATAL_ERROR "highscore.dat holds ${size} bytes, expected ${HIGHSCORE_SIZE}")
+  endif()
+endif()
