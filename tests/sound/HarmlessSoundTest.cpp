@@ -5,7 +5,6 @@
 
 #include "AudioTestSupport.h"
 #include "sound/SdlAudioLayer.h"
-#include "sound/SilentAudioLayer.h"
 #include "sound/SoundPlayer.h"
 
 namespace quindel {
@@ -170,15 +169,6 @@ TEST(SdlAudioLayerTest, BrokenFilesAndStrangeHandlesGiveSilence)
         layer.playSound(sample);  // more than the 32 channels at once
     }
     layer.close();
-}
-
-TEST(SilentAudioLayerTest, LoadsNothing)
-{
-    SilentAudioLayer layer;
-    SoundPlayer player(layer);
-    playAGame(player);
-    EXPECT_EQ(layer.loadSong("music//century.mod"), SongHandle::None);
-    EXPECT_EQ(layer.loadSample("music//click.wav"), SampleHandle::None);
 }
 
 }  // namespace

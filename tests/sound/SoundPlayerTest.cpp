@@ -68,19 +68,6 @@ TEST(SoundPlayerTest, ASessionCallsTheLayerInTheOrderTheGameReliesOn)
     EXPECT_EQ(after(layer.log, StartUp.size()), expected);
 }
 
-TEST(SoundPlayerTest, EachSongIndexLoadsItsFile)
-{
-    const std::vector<std::string> files{"music//pippirul.mod", "music//century.mod", "music//arkanoid.mod",
-                                         "music//beingboi.mod", "music//cockatoo.mod"};
-    for (int index = 0; index < 5; ++index) {
-        RecordingAudioLayer layer;
-        SoundPlayer player(layer);
-        player.playSong(index);
-        EXPECT_EQ(after(layer.log, StartUp.size()), (Log{"loadSong " + files[index] + " -> 5", "playSong 5"}))
-            << "song " << index;
-    }
-}
-
 TEST(SoundPlayerTest, ClearSoundsFollowTheLineColour)
 {
     struct Case {

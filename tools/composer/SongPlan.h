@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quindel::composer {
@@ -8,6 +9,11 @@ namespace quindel::composer {
 // Four bars (or fewer, for a jingle) of one song. Each bar is 16 rows, a
 // row a sixteenth note.
 struct Section {
+    Section(std::vector<std::string> barChords, std::vector<std::string> barMelody)
+        : chords(std::move(barChords)), melody(std::move(barMelody))
+    {
+    }
+
     // Per bar: one chord, or two ("Bb C") for half a bar each.
     std::vector<std::string> chords;
     // Per bar: "A5:6 G5:2 F5:4 C5:4"; note name and octave (C4 is middle C)
@@ -20,6 +26,10 @@ struct Section {
     bool fill = false;
     // The first beat is a crash.
     bool crash = false;
+    // When not empty, this section's own way of playing, in place of the song's.
+    std::string bassBar;
+    std::string harmonyBar;
+    std::string drumBar;
 };
 
 // How a song's parts play the chords, one bar of 16 characters each.

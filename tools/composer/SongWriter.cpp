@@ -38,6 +38,11 @@ int pitchClassOf(char letter)
     }
 }
 
+const std::string& barOf(const std::string& own, const std::string& song)
+{
+    return own.empty() ? song : own;
+}
+
 std::vector<std::string> words(const std::string& text)
 {
     std::istringstream in(text);
@@ -208,7 +213,7 @@ void SongWriter::writeBass(int pattern, const Section& section)
     const int bars = static_cast<int>(section.chords.size());
     for (int bar = 0; bar < bars; ++bar) {
         for (int step = 0; step < RowsPerBar; ++step) {
-            const char token = plan_.bassBar.at(static_cast<std::size_t>(step));
+            const char token = barOf(section.bassBar, plan_.bassBar).at(static_cast<std::size_t>(step));
             const int row = bar * RowsPerBar + step;
             const int root = 36 + chordAt(section, bar, step).root;  // C2..B2
             int midi = 0;
@@ -231,7 +236,7 @@ void SongWriter::writeHarmony(int pattern, const Section& section)
         bool arpeggio = false;
         int soundingRoot = -1;
         for (int step = 0; step < RowsPerBar; ++step) {
-            const char token = plan_.harmonyBar.at(static_cast<std::size_t>(step));
+            const char token = barOf(section.harmonyBar, plan_.harmonyBar).at(static_cast<std::size_t>(step));
             const int row = bar * RowsPerBar + step;
             const Chord chord = chordAt(section, bar, step);
             // Roots sit between G3 and F#4 so the chords stay under the tune.
@@ -273,7 +278,7 @@ void SongWriter::writeDrums(int pattern, const Section& section)
     const int bars = static_cast<int>(section.chords.size());
     for (int bar = 0; bar < bars; ++bar) {
         const bool fillBar = section.fill && bar == bars - 1;
-        const std::string& groove = fillBar ? plan_.fillBar : plan_.drumBar;
+        const std::string& groove = fillBar ? plan_.fillBar : barOf(section.drumBar, plan_.drumBar);
         for (int step = 0; step < RowsPerBar; ++step) {
             char token = groove.at(static_cast<std::size_t>(step));
             if (section.crash && bar == 0 && step == 0) {

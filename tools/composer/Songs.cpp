@@ -68,14 +68,15 @@ SongPlan firstLevels()
     Section b{{"C", "D", "Bm", "Em"},
               {"E6:6 D6:2 C6:4 G5:4", "F#5:6 G5:2 A5:8", "B5:6 A5:2 F#5:4 D5:4", "E5:12 r:4"}};
     b.crash = true;
+    b.harmonyBar = "1.5.8.5.3.5.8.5.";
     Section b2{{"C", "D", "Bm", "Am D"},
                {"E6:6 D6:2 C6:4 E6:4", "F#6:6 E6:2 D6:8", "D6:4 B5:4 A5:4 F#5:4", "E5:4 A5:4 F#5:4 A5:4"}};
     b2.fill = true;
-    Section a3 = a;
-    Section a4 = a2;
-    // Back round to the tune, not the intro.
-    p.sections = {intro, a, a2, b, b2, a3, a4};
-    p.loopTo = 1;
+    b2.harmonyBar = b.harmonyBar;
+    // The tune once more, then round through the intro, which gives the ear
+    // a breath before the tune starts over.
+    p.sections = {intro, a, a2, b, b2, a, a2};
+    p.loopTo = 0;
     return p;
 }
 
@@ -108,14 +109,14 @@ SongPlan secondLevels()
               {"C6:2 C6:2 A5:2 C6:2 F6:6 E6:2", "D6:2 D6:2 B5:2 D6:2 G6:6 F6:2", "E6:4 B5:4 G5:4 B5:4",
                "A5:12 r:4"}};
     b.crash = true;
+    b.harmonyBar = "A...A...A...A.A.";
     Section b2{{"F", "G", "Em", "E"},
                {"C6:2 C6:2 A5:2 C6:2 F6:6 E6:2", "D6:2 D6:2 B5:2 D6:2 G6:6 A6:2", "G6:4 E6:4 B5:4 G5:4",
                 "G#5:8 B5:4 E6:4"}};
     b2.fill = true;
-    Section a3 = a;
-    Section a4 = a2;
-    p.sections = {intro, a, a2, b, b2, a3, a4};
-    p.loopTo = 1;
+    b2.harmonyBar = b.harmonyBar;
+    p.sections = {intro, a, a2, b, b2, a, a2};
+    p.loopTo = 0;
     return p;
 }
 
@@ -156,10 +157,9 @@ SongPlan thirdLevels()
     Section breakdown{{"Em", "Em", "C", "B"}, {}};
     breakdown.harmony = false;
     breakdown.fill = true;
-    Section a3 = a;
-    Section a4 = a2;
-    p.sections = {intro, a, a2, b, b2, breakdown, a3, a4};
-    p.loopTo = 1;
+    breakdown.drumBar = "k...k.h.k...k.hh";
+    p.sections = {intro, a, a2, b, b2, breakdown, a, a2};
+    p.loopTo = 0;
     return p;
 }
 
