@@ -11,6 +11,9 @@ class SdlClock final : public Clock {
 public:
     std::uint32_t now() const override { return steady.now(); }
     void waitUntil(std::uint32_t deadline) override;
+    // To the deadline's exact millisecond, without pumping (for the last
+    // millisecond or two before a timer).
+    void sleepUntil(std::uint32_t deadline) { steady.waitUntil(deadline); }
 
 private:
     SteadyClock steady;

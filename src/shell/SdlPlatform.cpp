@@ -77,6 +77,15 @@ bool SdlPlatform::open(std::string& error)
             SDL_FreeSurface(surface);
         }
     }
+    // One 800 x 600 picture and a menu need no GPU: the software renderer on
+    // the window's own framebuffer starts in a millisecond where a GL context
+    // takes 300 ms (Mesa's llvmpipe under Xvfb), and presents a frame in
+    // about 2 ms. SDL_RENDER_DRIVER and SDL_FRAMEBUFFER_ACCELERATION still
+    // choose otherwise.
+    if (SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr)
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    if (SDL_GetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION) == nullptr)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     renderer = SDL_CreateRenderer(sdlWindow, -1, 0);
     if (renderer == nullptr)
         renderer = SDL_CreateRenderer(sdlWindow, -1, SDL_RENDERER_SOFTWARE);
@@ -128,7 +137,13 @@ std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> deadl
         const auto remaining = static_cast<std::int32_t>(*deadline - sdlClock.now());
         if (remaining <= 0)
             return std::nullopt;
-        got = SDL_WaitEventTimeout(&event, remaining);
+        // SDL counts its timeout in whole milliseconds of its own clock and
+        // wakes up to a millisecond late; the last two are slept exactly.
+        if (remaining <= 2) {
+            sdlClock.sleepUntil(*deadline);
+            return std::nullopt;
+        }
+        got = SDL_WaitEventTimeout(&event, remaining - 2);
     } else {
         got = SDL_WaitEvent(&event);
     }

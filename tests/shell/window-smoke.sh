@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Smoke test of the real window in an X server: the game starts and shows
+# the title picture, a new game starts from the menu, a key moves the capsule,
+# and Exit ends the run with highscore.dat written. Starts its own Xvfb when
+# no display is set.  Usage: window-smoke.sh path/to/quindel
+set -euo pipefail
+quindel=$(realpath "$1")
+work=$(mktemp -d /tmp/quindel-smoke-XXXXXX)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+unset SDL_VIDEODRIVER
+export SDL_AUDIODRIVER=dummy
+if [ -z "${DISPLAY:-}" ]; then
+  # Xvfb picks a free display and tells us which.
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$work/display")"
+fi
+
+# What the client area must show, drawn by the same renderer headless.
+(cd "$work" && "$quindel" --script - >/dev/null <<SCRIPT
+shot $work/title.bmp
+menu 114
+dialog 1
+shot $work/playing.bmp
+SCRIPT
+)
+rm -f "$work"/*.dat
+
+cd "$work"
+"$quindel" &
+game_pid=$!
+window=$(timeout 10 xdotool search --sync --name -- '-== Quindel v1.0 ==-' | head -1) || fail "no window"
+name=$(xdotool getwindowname "$window")
+case "$name" in "-== Quindel v1.0 ==- "*) ;; *) fail "title is '$name'" ;; esac
+
+shoot() {  # the client area below the menu bar
+  import -window "$window" "$work/window.png"
+  convert "$work/window.png" -crop 800x600+0+19 +repage "$1"
+}
+differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+
+sleep 0.5
+shoot "$work/shot-title.png"
+[ "$(differing "$work/shot-title.png" "$work/title.bmp")" = "0" ] || fail "the title picture is not shown"
+
+xdotool windowfocus --sync "$window"
+xdotool key alt+g
+sleep 0.3
+xdotool key n
+sleep 0.3
+xdotool key Return
+sleep 0.5
+shoot "$work/shot-game.png"
+# The score box of a fresh game, exactly as the renderer draws it.
+score_box="232x110+566+470"
+convert "$work/shot-game.png" -crop "$score_box" +repage "$work/score-live.png"
+convert "$work/playing.bmp" -crop "$score_box" +repage "$work/score-expected.png"
+[ "$(differing "$work/score-live.png" "$work/score-expected.png")" = "0" ] || fail "no game was started"
+
+# Column 0 of the top rows is empty until the capsule is moved into it.
+column0() { convert "$1" -crop 32x96+272+44 +repage -format %k info:; }
+[ "$(column0 "$work/shot-game.png")" = "1" ] || fail "column 0 is not empty at the start"
+xdotool key Left Left Left
+sleep 0.3
+shoot "$work/shot-moved.png"
+[ "$(column0 "$work/shot-moved.png")" != "1" ] || fail "the capsule did not move left"
+
+xdotool key alt+g
+sleep 0.3
+xdotool key e
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
+if kill -0 "$game_pid" 2>/dev/null; then fail "Exit did not end the run"; fi
+wait "$game_pid" || fail "the game exited with status $?"
+game_pid=""
+[ "$(stat -c %s "$work/highscore.dat")" = "120" ] || fail "highscore.dat was not written"
+echo "window smoke test passed"
