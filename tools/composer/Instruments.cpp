@@ -173,7 +173,7 @@ ModSample bell(int samplesPerCycle)
     return oneShot("bell", partials(samplesPerCycle, 1.4,
                                     {{1.0, 1.0, 2.4}, {2.0, 0.45, 3.5}, {3.0, 0.22, 5.0}, {4.16, 0.16, 7.0},
                                      {5.43, 0.10, 9.0}, {6.79, 0.06, 12.0}}),
-                   30);
+                   40);
 }
 
 namespace {
