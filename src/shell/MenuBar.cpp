@@ -21,8 +21,9 @@ char mnemonicOf(const std::string& text)
     return index >= 0 ? lowerLetter(shown[static_cast<std::size_t>(index)]) : 0;
 }
 
-// Underlines the mnemonic letter of a label drawn at textPos.
-void underlineMnemonic(const std::string& text, ImVec2 textPos, bool enabled)
+// Underlines the mnemonic letter of a label whose text starts at textPos,
+// just below its baseline and above where descenders end.
+void underlineMnemonic(ImDrawList* draw, const std::string& text, ImVec2 textPos, bool enabled)
 {
     const int index = MenuTemplate::mnemonicIndex(text);
     if (index < 0)
@@ -30,10 +31,9 @@ void underlineMnemonic(const std::string& text, ImVec2 textPos, bool enabled)
     const std::string shown = MenuTemplate::shownText(text);
     const float before = ImGui::CalcTextSize(shown.c_str(), shown.c_str() + index).x;
     const float width = ImGui::CalcTextSize(shown.c_str() + index, shown.c_str() + index + 1).x;
-    const float y = textPos.y + ImGui::GetFontSize();
+    const float y = textPos.y + ImGui::GetFontSize() - 1.5f;
     const ImU32 colour = ImGui::GetColorU32(enabled ? ImGuiCol_Text : ImGuiCol_TextDisabled);
-    ImGui::GetWindowDrawList()->AddLine(ImVec2(textPos.x + before, y), ImVec2(textPos.x + before + width, y),
-                                        colour);
+    draw->AddLine(ImVec2(textPos.x + before, y), ImVec2(textPos.x + before + width, y), colour);
 }
 
 }  // namespace
@@ -63,8 +63,10 @@ std::optional<int> MenuBar::draw(bool enabled)
             ImGui::OpenPopup(label.c_str());
         ImVec2 titlePos = ImGui::GetCursorScreenPos();
         titlePos.x += halfSpacing;
+        titlePos.y += ImGui::GetStyle().FramePadding.y;
+        ImDrawList* barDrawList = ImGui::GetWindowDrawList();
         const bool open = ImGui::BeginMenu(label.c_str(), enabled);
-        underlineMnemonic(popup.title, titlePos, enabled);
+        underlineMnemonic(barDrawList, popup.title, titlePos, enabled);
         if (!open)
             continue;
         anyOpen = true;
@@ -72,7 +74,7 @@ std::optional<int> MenuBar::draw(bool enabled)
             const std::string itemLabel = MenuTemplate::shownText(item.text) + "##item" + std::to_string(item.id);
             const ImVec2 itemPos = ImGui::GetCursorScreenPos();
             const bool picked = ImGui::MenuItem(itemLabel.c_str());
-            underlineMnemonic(item.text, itemPos, true);
+            underlineMnemonic(ImGui::GetWindowDrawList(), item.text, itemPos, true);
             if (picked || (pendingLetter != 0 && mnemonicOf(item.text) == lowerLetter(pendingLetter))) {
                 chosen = item.id;
                 ImGui::CloseCurrentPopup();
