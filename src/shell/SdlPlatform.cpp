@@ -64,6 +64,13 @@ bool SdlPlatform::open(std::string& error)
         return false;
     }
     sdlStarted = true;
+    // Without a display SDL quietly falls back to a driver that shows
+    // nothing; unless someone asked for it, the game would run unseen.
+    const std::string driver = SDL_GetCurrentVideoDriver() != nullptr ? SDL_GetCurrentVideoDriver() : "";
+    if ((driver == "offscreen" || driver == "dummy") && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+        error = "no display to show the window on (SDL found only its " + driver + " video driver)";
+        return false;
+    }
     const std::string title(MainWindow::Title);
     sdlWindow = SDL_CreateWindow(title.c_str(), 10, 10, MainWindow::ClientWidth,
                                  MainWindow::ClientHeight + MenuBarHeight, SDL_WINDOW_HIDDEN);
