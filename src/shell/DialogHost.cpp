@@ -250,17 +250,19 @@ void DialogHost::key(int virtualKey)
         cancel();
 }
 
-void DialogHost::giveValue(int controlId, std::string_view value)
+bool DialogHost::giveValue(int controlId, std::string_view value)
 {
     Control* control = find(controlId);
     if (control == nullptr)
-        return;
+        return true;
     switch (control->layout->kind) {
-    case ControlKind::TrackBar:
-        if (const auto number = readSignedSaturating(value))
-            control->position = static_cast<int>(
-                std::clamp<long long>(*number, control->rangeMin, control->rangeMax));
+    case ControlKind::TrackBar: {
+        const auto number = readSignedSaturating(value);
+        if (!number)
+            return false;
+        control->position = static_cast<int>(std::clamp<long long>(*number, control->rangeMin, control->rangeMax));
         break;
+    }
     case ControlKind::EditField:
         control->text.clear();
         typeText(controlId, value);
@@ -275,6 +277,7 @@ void DialogHost::giveValue(int controlId, std::string_view value)
     default:
         break;
     }
+    return true;
 }
 
 void DialogHost::typeText(int controlId, std::string_view text)

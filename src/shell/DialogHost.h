@@ -63,8 +63,9 @@ public:
     void key(int virtualKey);
     // A value given to a control: the track bar's position, clamped; the edit
     // field's text as if typed; a list's item equal to the value, ignoring
-    // case. Other controls keep what they have.
-    void giveValue(int controlId, std::string_view value);
+    // case. Other controls keep what they have. False when the value cannot
+    // be one for the control (a track bar's value that is no number).
+    bool giveValue(int controlId, std::string_view value);
     // Text typed into an edit field, by the field's own rules.
     void typeText(int controlId, std::string_view text);
     // One typed character as the edit field takes it (letters turned upper

@@ -119,7 +119,8 @@ std::optional<Message> ScriptPlatform::execute(const ScriptCommand& command)
         if (command.text) {
             if (clickable)
                 reject("a value for a button");
-            dialog.giveValue(id, *command.text);
+            if (!dialog.giveValue(id, *command.text))
+                reject("malformed number");
             return std::nullopt;
         }
         dialog.click(id);

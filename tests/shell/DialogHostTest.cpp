@@ -63,12 +63,14 @@ TEST_F(DialogHostTest, ControlsKeepTheirRulesWhateverIsGiven)
     newGame.setRange(1018, 1, 20);
     struct Case {
         const char* value;
+        bool taken;
         int position;
     };
-    const Case cases[] = {{"5", 5}, {"0", 1}, {"-3", 1}, {"+20", 20}, {"21", 20},
-                          {"99999999999999999999", 20}, {"abc", 20}, {"", 20}, {"7x", 20}};
+    const Case cases[] = {{"5", true, 5}, {"0", true, 1}, {"-3", true, 1}, {"+20", true, 20}, {"21", true, 20},
+                          {"99999999999999999999", true, 20}, {"abc", false, 20}, {"", false, 20},
+                          {"7x", false, 20}, {"-", false, 20}, {"4", true, 4}};
     for (const Case& c : cases) {
-        newGame.giveValue(1018, c.value);
+        EXPECT_EQ(newGame.giveValue(1018, c.value), c.taken) << c.value;
         EXPECT_EQ(newGame.position(1018), c.position) << c.value;
     }
     newGame.checkRadioButton(1009, 1011, 1011);

@@ -414,6 +414,7 @@ TEST(GameFlow, ScriptLinesThatCannotBeCarriedOutStopTheRun)
         {"dialog 1012\n", true},        // no such control
         {"dialog 1 5\n", true},         // a value for a push button
         {"dialog 1010 x\n", true},      // a value for a radio button
+        {"dialog 1018 five\n", true},   // a track bar's value is a number
         {"bogus\n", true},
     };
     for (const Case& c : cases) {
