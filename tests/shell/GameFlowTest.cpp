@@ -387,6 +387,48 @@ TEST(GameFlow, PaintRequestsDrawWhatTheirCodeAsks)
     EXPECT_EQ(session.game().currentCapsule().rowA, row);
 }
 
+// The canvas as bytes, to compare whole pictures.
+std::vector<std::uint8_t> pixelsOf(Canvas& canvas)
+{
+    const SDL_Surface* surface = canvas.surface();
+    const auto* bytes = static_cast<const std::uint8_t*>(surface->pixels);
+    return {bytes, bytes + static_cast<std::size_t>(surface->pitch) * static_cast<std::size_t>(surface->h)};
+}
+
+TEST(GameFlow, AFullPaintOutsidePlayPaintsItsScreenFromInsideItself)
+{
+    struct Case {
+        const char* name;
+        RedrawRequest screen;
+        void (*reach)(ScriptSession&);
+    };
+    const Case cases[] = {
+        {"paused", RedrawRequest::RedrawPause, [](ScriptSession& s) { s.key(PauseKey); }},
+        {"level clear", RedrawRequest::RedrawLevelClear,
+         [](ScriptSession& s) {
+             removeViruses(s.game());
+             dropToLanding(s);
+         }},
+        {"game over", RedrawRequest::RedrawGameOver,
+         [](ScriptSession& s) {
+             blockBelowEntry(s.game());
+             s.tick();
+         }},
+    };
+    for (const Case& c : cases) {
+        ScriptSession session;
+        newGame(session, 0, 1);
+        c.reach(session);
+        Canvas& canvas = session.window().renderer().canvas();
+        session.window().sendPaint(c.screen);
+        const auto expected = pixelsOf(canvas);
+        // Something else on the screen first, so only a full repaint matches.
+        session.window().renderer().drawTitleScreen();
+        session.window().sendPaint(RedrawRequest::RedrawFull);
+        EXPECT_EQ(pixelsOf(canvas), expected) << c.name;
+    }
+}
+
 TEST(GameFlow, ExitEndsTheRunAndTheHallOfFameIsWritten)
 {
     ScriptSession session;
