@@ -2,11 +2,14 @@
 //
 //   quindel                 the game; music/, highscore.dat and settings.dat
 //                           are in the working directory
+//   quindel --desktop       the game as the desktop launcher starts it, in the
+//                           player's own data folder
 //   quindel --script FILE   plays FILE ("-" for standard input) without window
 //                           or sound and prints what it is asked to
 //
-// QUINDEL_TRACE=1 writes timing lines to standard error (first frame, how late
-// each tick comes); tools/measure-game reads them.
+// quindel --help lists every option. QUINDEL_TRACE=1 writes timing lines to
+// standard error (first frame, how late each tick comes); tools/measure-game
+// reads them.
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +24,8 @@
 
 #include "core/TimeSource.h"
 #include "game/Game.h"
+#include "shell/CommandLine.h"
+#include "shell/DataFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/ScriptPlatform.h"
 #include "shell/SdlPlatform.h"
@@ -68,8 +73,27 @@ int runScript(const std::string& file)
     return 0;
 }
 
-int runGame()
+#if !defined(QUINDEL_DATA_DIR) || !defined(QUINDEL_DATA_FROM_BIN)
+#error "the build defines QUINDEL_DATA_DIR and QUINDEL_DATA_FROM_BIN"
+#endif
+
+// Started by the desktop launcher, the game moves into the player's data
+// folder; should that fail it says so and plays on where it was started.
+GamePaths enterDataFolder(const CommandLine& commandLine)
 {
+    if (!commandLine.fromDesktop())
+        return GamePaths{};
+    const auto installed = DataFolder::installedDataDirectories(QUINDEL_DATA_FROM_BIN, QUINDEL_DATA_DIR);
+    std::string error;
+    if (auto paths = DataFolder::enter(installed, error))
+        return *paths;
+    std::cerr << "quindel: " << error << "; keeping the working directory\n";
+    return GamePaths{};
+}
+
+int runGame(const CommandLine& commandLine)
+{
+    const GamePaths paths = enterDataFolder(commandLine);
     const char* traceSetting = std::getenv("QUINDEL_TRACE");
     std::ostream* trace = traceSetting != nullptr && std::strcmp(traceSetting, "1") == 0 ? &std::cerr : nullptr;
     std::string error;
@@ -87,7 +111,7 @@ int runGame()
             auto window = std::make_unique<MainWindow>(created, *platform);
             window->setTrace(trace);
             return window;
-        });
+        }, paths);
         game.run();
     }
     return 0;
@@ -97,21 +121,21 @@ int runGame()
 
 int main(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--script") {
-            if (i + 1 >= argc) {
-                std::cerr << "usage: quindel [--script FILE]\n";
-                return 2;
-            }
-            return runScript(argv[i + 1]);
-        }
-        if (argument == "--help" || argument == "-h") {
-            std::cout << "usage: quindel [--script FILE]\n";
-            return 0;
-        }
-        std::cerr << "quindel: unknown argument " << argument << "\nusage: quindel [--script FILE]\n";
+    const CommandLine commandLine(argc, argv);
+    switch (commandLine.action()) {
+    case CommandLine::Action::Help:
+        std::cout << CommandLine::usage();
+        return 0;
+    case CommandLine::Action::Version:
+        std::cout << CommandLine::version();
+        return 0;
+    case CommandLine::Action::Refused:
+        std::cerr << commandLine.error() << '\n';
         return 2;
+    case CommandLine::Action::Script:
+        return runScript(commandLine.scriptFile());
+    case CommandLine::Action::Play:
+        break;
     }
-    return runGame();
+    return runGame(commandLine);
 }
