@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "shell/DialogProcedure.h"
+#include "shell/DialogView.h"
 #include "shell/MainWindow.h"
 #include "shell/Platform.h"
 #include "store/VirtualKeys.h"
@@ -56,6 +57,38 @@ std::optional<long long> readSignedSaturating(std::string_view text)
             value = value * 10 + (c - '0');
     }
     return negative ? -value : value;
+}
+
+char upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The names go into highscore.dat byte for byte, so a field takes only what
+// one byte holds and any font shows: printable ASCII.
+bool isPrintableAscii(char c)
+{
+    return c >= 0x20 && c <= 0x7E;
+}
+
+// Advances in pixels of a plain 8-point dialog font, for the run without a
+// window: narrow strokes, ordinary letters, and the widest capitals.
+float fixedTextWidth(std::string_view text)
+{
+    float width = 0.0f;
+    for (const char c : text) {
+        if (std::string_view("iljI.,:;'|!").find(c) != std::string_view::npos)
+            width += 3.0f;
+        else if (std::string_view("ftr ()[]-\"/").find(c) != std::string_view::npos)
+            width += 4.0f;
+        else if (std::string_view("mwMW@%").find(c) != std::string_view::npos)
+            width += 10.0f;
+        else if (c >= 'A' && c <= 'Z')
+            width += 8.0f;
+        else
+            width += 6.0f;
+    }
+    return width;
 }
 
 }  // namespace
@@ -175,8 +208,13 @@ void DialogHost::setPosition(int controlId, int value)
 
 void DialogHost::setItemText(int controlId, std::string_view text)
 {
-    if (Control* control = find(controlId))
-        control->text = text;
+    Control* control = find(controlId);
+    if (control == nullptr)
+        return;
+    control->text = text;
+    // An upper-case field turns whatever it is given, not only what is typed.
+    if (control->layout->kind == ControlKind::EditField && (control->layout->style & StyleUpperCase) != 0)
+        std::transform(control->text.begin(), control->text.end(), control->text.begin(), upper);
 }
 
 std::string DialogHost::itemText(int controlId) const
@@ -294,11 +332,24 @@ void DialogHost::typeText(int controlId, std::string_view text)
 std::optional<char> DialogHost::typedChar(int controlId, char c) const
 {
     const Control* control = find(controlId);
-    if (control == nullptr)
+    if (control == nullptr || !isPrintableAscii(c))
         return std::nullopt;
-    if ((control->layout->style & StyleUpperCase) != 0 && c >= 'a' && c <= 'z')
-        return static_cast<char>(c - 'a' + 'A');
+    if ((control->layout->style & StyleUpperCase) != 0)
+        c = upper(c);
+    if (!textFits(controlId, control->text + c))
+        return std::nullopt;
     return c;
+}
+
+bool DialogHost::textFits(int controlId, std::string_view text) const
+{
+    const Control* control = find(controlId);
+    if (control == nullptr || (control->layout->style & StyleAutoHScroll) != 0)
+        return true;
+    const float room = static_cast<float>(DialogView::unitsToPixelsX(control->layout->rect.width))
+        - 2.0f * DialogView::EditMargin;
+    const float width = textWidth ? textWidth(text) : fixedTextWidth(text);
+    return width <= room;
 }
 
 std::optional<int> DialogHost::takeFocusRequest()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@ class DialogHost final {
 public:
     static constexpr int OkId = 1;
     static constexpr int CancelId = 2;
+    // The width of a text in the dialog's font, in the pixels that
+    // DialogView turns dialog units into.
+    using TextMeasure = std::function<float(std::string_view)>;
 
     struct Control final {
         const ControlTemplate* layout = nullptr;
@@ -68,9 +72,17 @@ public:
     bool giveValue(int controlId, std::string_view value);
     // Text typed into an edit field, by the field's own rules.
     void typeText(int controlId, std::string_view text);
-    // One typed character as the edit field takes it (letters turned upper
-    // case where the field asks for it), or none when the field refuses it.
+    // One typed character as the edit field takes it after its text (letters
+    // turned upper case where the field asks for it), or none when the field
+    // refuses it: anything but printable ASCII, or a character that would run
+    // past the right edge of a field that does not scroll.
     std::optional<char> typedChar(int controlId, char c) const;
+    // Whether the text stands inside the edit field, between its margins;
+    // always so for a field that scrolls.
+    bool textFits(int controlId, std::string_view text) const;
+    // The window's own font measures where there is one; the run without a
+    // window keeps a fixed table, so its results never depend on a font.
+    void setTextMeasure(TextMeasure measure) { textWidth = std::move(measure); }
     void cancel() { post(CancelId); }
 
     const DialogTemplate& layout() const { return dialogLayout; }
@@ -89,6 +101,7 @@ private:
     const DialogTemplate& dialogLayout;
     DialogProcedure& procedure;
     std::vector<Control> controlStates;
+    TextMeasure textWidth;
     int focusId = -1;
     bool focusPending = false;
     bool ended = false;

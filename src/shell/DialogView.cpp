@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include <imgui.h>
 
@@ -22,6 +23,15 @@ struct EditContext final {
 int filterTypedChar(ImGuiInputTextCallbackData* data)
 {
     const auto* context = static_cast<EditContext*>(data->UserData);
+    if (data->EventFlag == ImGuiInputTextFlags_CallbackEdit) {
+        // Several characters in one frame, a paste, or typing in the middle:
+        // what runs past the right edge is taken back at the caret, so the
+        // field holds what fits, as one that does not scroll.
+        while (data->CursorPos > 0
+               && !context->dialog->textFits(context->id, std::string_view(data->Buf, static_cast<std::size_t>(data->BufTextLen))))
+            data->DeleteChars(data->CursorPos - 1, 1);
+        return 0;
+    }
     if (data->EventChar > 0x7F)
         return 1;
     const auto taken = context->dialog->typedChar(context->id, static_cast<char>(data->EventChar));
@@ -136,6 +146,8 @@ void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size
     ImGuiInputTextFlags flags = ImGuiInputTextFlags_CallbackCharFilter;
     if (readOnly)
         flags |= ImGuiInputTextFlags_ReadOnly;
+    else
+        flags |= ImGuiInputTextFlags_CallbackEdit;
     ImGui::SetNextItemWidth(size.x);
     if (ImGui::InputText(label.c_str(), buffer.data(), buffer.size(), flags, filterTypedChar, &context))
         control.text = buffer.data();
@@ -185,6 +197,10 @@ void DialogView::draw(DialogHost& dialog, float clientTop, float clientWidth, fl
     }
     const ImVec2 origin(ImGui::GetWindowPos().x, ImGui::GetWindowPos().y + titleHeight);
     const auto focus = dialog.takeFocusRequest();
+    // An edit field that does not scroll stops where this font fills it.
+    dialog.setTextMeasure([](std::string_view text) {
+        return ImGui::CalcTextSize(text.data(), text.data() + text.size()).x;
+    });
     for (DialogHost::Control& control : dialog.controls()) {
         const ControlTemplate& item = *control.layout;
         if (item.kind == ControlKind::GroupBox) {

@@ -14,6 +14,8 @@ public:
     // eighth of its height (13 px).
     static int unitsToPixelsX(int units) { return units * 6 / 4; }
     static int unitsToPixelsY(int units) { return units * 13 / 8; }
+    // The space between an edit field's frame and its text on either side.
+    static constexpr float EditMargin = 4.0f;
 
     // clientTop: where the client area starts below the menu bar.
     static void draw(DialogHost& dialog, float clientTop, float clientWidth, float clientHeight);
