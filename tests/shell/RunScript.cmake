@@ -2,11 +2,18 @@
 # prints with the expected output, byte for byte.
 #   -D QUINDEL=... -D SCRIPT=... -D WORKDIR=... [-D EXPECTED=file] [-D STATUS=n]
 #   [-D STDERR_REGEX=re] [-D HIGHSCORE_SIZE=n] [-D STDIN=1]
+#   [-D SETTINGS_FILE=file]   settings.dat to start with
+#   [-D SETTINGS_HEX=hex]     what settings.dat holds afterwards, in hex
+#   [-D NEXT=base]            then base.script in the same directory, its
+#                             output compared with base.expected
 if(NOT DEFINED STATUS)
   set(STATUS 0)
 endif()
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
+if(DEFINED SETTINGS_FILE)
+  file(COPY_FILE ${SETTINGS_FILE} ${WORKDIR}/settings.dat)
+endif()
 if(STDIN)
   execute_process(COMMAND ${QUINDEL} --script - INPUT_FILE ${SCRIPT} WORKING_DIRECTORY ${WORKDIR}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
@@ -32,5 +39,21 @@ if(DEFINED HIGHSCORE_SIZE)
   file(SIZE ${WORKDIR}/highscore.dat size)
   if(NOT size EQUAL HIGHSCORE_SIZE)
     message(FATAL_ERROR "highscore.dat holds ${size} bytes, expected ${HIGHSCORE_SIZE}")
+  endif()
+endif()
+if(DEFINED SETTINGS_HEX)
+  file(READ ${WORKDIR}/settings.dat settings HEX)
+  if(NOT settings STREQUAL SETTINGS_HEX)
+    message(FATAL_ERROR "settings.dat holds ${settings}, expected ${SETTINGS_HEX}")
+  endif()
+endif()
+if(DEFINED NEXT)
+  execute_process(COMMAND ${QUINDEL} --script ${NEXT}.script WORKING_DIRECTORY ${WORKDIR}
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+  file(READ ${NEXT}.expected expected)
+  if(NOT status EQUAL 0 OR NOT out STREQUAL expected)
+    file(WRITE ${WORKDIR}/actual-next.txt "${out}")
+    execute_process(COMMAND diff -u ${NEXT}.expected ${WORKDIR}/actual-next.txt)
+    message(FATAL_ERROR "the next run (status ${status}) differs from ${NEXT}.expected")
   endif()
 endif()
