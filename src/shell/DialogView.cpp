@@ -171,7 +171,7 @@ void drawListBox(DialogHost::Control& control, ImVec2 size)
 
 }  // namespace
 
-void DialogView::draw(DialogHost& dialog, float clientTop, float clientWidth, float clientHeight)
+void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, float clientWidth, float clientHeight)
 {
     const DialogTemplate& layout = dialog.layout();
     const ImGuiStyle& style = ImGui::GetStyle();
@@ -179,8 +179,8 @@ void DialogView::draw(DialogHost& dialog, float clientTop, float clientWidth, fl
     const ImVec2 size(static_cast<float>(unitsToPixelsX(layout.width)),
                       static_cast<float>(unitsToPixelsY(layout.height)) + titleHeight);
     const ImVec2 position = layout.centred
-        ? ImVec2(std::floor((clientWidth - size.x) * 0.5f), clientTop + std::floor((clientHeight - size.y) * 0.5f))
-        : ImVec2(0.0f, clientTop);
+        ? ImVec2(clientLeft + std::floor((clientWidth - size.x) * 0.5f), clientTop + std::floor((clientHeight - size.y) * 0.5f))
+        : ImVec2(clientLeft, clientTop);
     ImGui::SetNextWindowPos(position);
     ImGui::SetNextWindowSize(size);
     ImGui::SetNextWindowFocus();

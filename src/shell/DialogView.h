@@ -17,8 +17,9 @@ public:
     // The space between an edit field's frame and its text on either side.
     static constexpr float EditMargin = 4.0f;
 
-    // clientTop: where the client area starts below the menu bar.
-    static void draw(DialogHost& dialog, float clientTop, float clientWidth, float clientHeight);
+    // The client area the dialog is placed over (below the menu bar), in
+    // the units the menu and the dialogs are laid out in.
+    static void draw(DialogHost& dialog, float clientLeft, float clientTop, float clientWidth, float clientHeight);
 };
 
 }  // namespace quindel

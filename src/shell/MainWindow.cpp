@@ -10,7 +10,7 @@
 namespace quindel {
 
 MainWindow::MainWindow(Game& game, Platform& platform)
-    : system(platform), messagePump(platform.clock(), platform)
+    : owner(game), system(platform), messagePump(platform.clock(), platform)
 {
     procedure = std::make_unique<WindowProcedure>(*this, game);
     system.attach(*this);

@@ -48,6 +48,7 @@ public:
 
     MessagePump& pump() { return messagePump; }
     Platform& platform() { return system; }
+    const Game& game() const { return owner; }
     Renderer& renderer();
     DialogHost* openDialog() { return dialog; }
     // The template of the last dialog asked for, whether or not it could open.
@@ -56,6 +57,7 @@ public:
     void setTrace(std::ostream* stream) { trace = stream; }
 
 private:
+    Game& owner;
     Platform& system;
     MessagePump messagePump;
     std::unique_ptr<WindowProcedure> procedure;

@@ -1,5 +1,6 @@
 #include "shell/MenuBar.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -36,7 +37,23 @@ void underlineMnemonic(ImDrawList* draw, const std::string& text, ImVec2 textPos
     draw->AddLine(ImVec2(textPos.x + before, y), ImVec2(textPos.x + before + width, y), colour);
 }
 
+// "Text\tShortcut", as Windows menus write the key beside an item.
+std::pair<std::string, std::string> splitShortcut(const std::string& text)
+{
+    const std::size_t tab = text.find("\\t");
+    if (tab == std::string::npos)
+        return {text, {}};
+    return {text.substr(0, tab), text.substr(tab + 2)};
+}
+
 }  // namespace
+
+void MenuBar::setChecked(int id, bool on)
+{
+    std::erase(checkedIds, id);
+    if (on)
+        checkedIds.push_back(id);
+}
 
 bool MenuBar::openByMnemonic(char letter)
 {
@@ -71,10 +88,12 @@ std::optional<int> MenuBar::draw(bool enabled)
             continue;
         anyOpen = true;
         for (const MenuTemplate::Item& item : popup.items) {
-            const std::string itemLabel = MenuTemplate::shownText(item.text) + "##item" + std::to_string(item.id);
+            const auto [text, shortcut] = splitShortcut(item.text);
+            const std::string itemLabel = MenuTemplate::shownText(text) + "##item" + std::to_string(item.id);
             const ImVec2 itemPos = ImGui::GetCursorScreenPos();
-            const bool picked = ImGui::MenuItem(itemLabel.c_str());
-            underlineMnemonic(ImGui::GetWindowDrawList(), item.text, itemPos, true);
+            const bool checked = std::find(checkedIds.begin(), checkedIds.end(), item.id) != checkedIds.end();
+            const bool picked = ImGui::MenuItem(itemLabel.c_str(), shortcut.empty() ? nullptr : shortcut.c_str(), checked);
+            underlineMnemonic(ImGui::GetWindowDrawList(), text, itemPos, true);
             if (picked || (pendingLetter != 0 && mnemonicOf(item.text) == lowerLetter(pendingLetter))) {
                 chosen = item.id;
                 ImGui::CloseCurrentPopup();

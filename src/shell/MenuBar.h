@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "shell/MenuTemplate.h"
 
@@ -22,12 +23,15 @@ public:
     // A letter typed while a menu is open picks the item with that mnemonic.
     void typeWhileOpen(char letter) { pendingLetter = letter; }
     bool isOpen() const { return anyOpen; }
+    // An item that is a choice shows a check mark while it is on.
+    void setChecked(int id, bool on);
 
 private:
     const MenuTemplate& layout;
     int openRequest = -1;
     char pendingLetter = 0;
     bool anyOpen = false;
+    std::vector<int> checkedIds;
 };
 
 }  // namespace quindel

@@ -27,6 +27,10 @@ public:
     virtual void showMessageBox(std::string_view caption, std::string_view text) = 0;
     virtual void dialogOpened(DialogHost& dialog) = 0;
     virtual void dialogClosed(DialogHost& dialog) = 0;
+    // The display choices of the Options menu. Where nothing is shown (the
+    // scripted run) they change nothing.
+    virtual void toggleFullscreen() {}
+    virtual void toggleIntegerScaling() {}
 };
 
 }  // namespace quindel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <string>
 
 #include <imgui.h>
@@ -11,9 +12,12 @@
 #include "render/Canvas.h"
 #include "render/PictureData.h"
 #include "render/Renderer.h"
+#include "game/Game.h"
 #include "shell/DialogView.h"
 #include "shell/MainWindow.h"
 #include "shell/SdlKeyMap.h"
+#include "shell/UiFont.h"
+#include "shell/WindowProcedure.h"
 #include "store/VirtualKeys.h"
 
 namespace quindel {
@@ -46,19 +50,34 @@ void applyStyle()
     colours[ImGuiCol_MenuBarBg] = ImVec4(0.94f, 0.94f, 0.94f, 1.0f);
 }
 
+// The 1.86 backend scales only its clip rectangles by the framebuffer
+// scale, not the geometry. Scaled here instead, and put on whole pixels: a
+// glyph then lands texel for pixel, where a fractional position would let
+// the renderer's nearest sampling drop a thin stem.
+void toOutputPixels(ImDrawData& data, float scale)
+{
+    for (int list = 0; list < data.CmdListsCount; ++list)
+        for (ImDrawVert& vertex : data.CmdLists[list]->VtxBuffer) {
+            vertex.pos.x = std::round(vertex.pos.x * scale);
+            vertex.pos.y = std::round(vertex.pos.y * scale);
+        }
+    data.ScaleClipRects(ImVec2(scale, scale));
+    data.DisplaySize = ImVec2(data.DisplaySize.x * scale, data.DisplaySize.y * scale);
+    data.FramebufferScale = ImVec2(1.0f, 1.0f);
+}
+
 }  // namespace
 
-std::unique_ptr<SdlPlatform> SdlPlatform::create(std::string& error)
+std::unique_ptr<SdlPlatform> SdlPlatform::create(std::string& error, const Options& options)
 {
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());
-    if (!platform->open(error))
+    if (!platform->open(error, options))
         return nullptr;
     return platform;
 }
 
-bool SdlPlatform::open(std::string& error)
+bool SdlPlatform::open(std::string& error, const Options& options)
 {
-    // Only what is used: the joystick subsystems would make SDL poll.
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = SDL_GetError();
         return false;
@@ -71,13 +90,26 @@ bool SdlPlatform::open(std::string& error)
         error = "no display to show the window on (SDL found only its " + driver + " video driver)";
         return false;
     }
+    // Game controllers only here, in the window the player sees. SDL only
+    // polls for them while one is plugged in; without one the pump still
+    // sleeps. A machine without the subsystem plays with the keyboard.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0)
+        controllersStarted = true;
+    fullscreen = options.fullscreen;
+    integerScaling = options.integerScaling;
     const std::string title(MainWindow::Title);
+    // ALLOW_HIGHDPI: on a HiDPI screen the window gets the screen's own
+    // pixels, and the canvas and the font are drawn for those.
+    const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI
+        | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     sdlWindow = SDL_CreateWindow(title.c_str(), 10, 10, MainWindow::ClientWidth,
-                                 MainWindow::ClientHeight + MenuBarHeight, SDL_WINDOW_HIDDEN);
+                                 MainWindow::ClientHeight + MenuBarHeight, flags);
     if (sdlWindow == nullptr) {
         error = SDL_GetError();
         return false;
     }
+    // Smaller than the original, the dialogs would no longer fit.
+    SDL_SetWindowMinimumSize(sdlWindow, MainWindow::ClientWidth, MainWindow::ClientHeight + MenuBarHeight);
     if (const auto icon = findPicture("IDC_GHOST")) {
         if (SDL_Surface* surface = SDL_LoadBMP_RW(SDL_RWFromConstMem(icon->bytes, static_cast<int>(icon->size)), 1)) {
             SDL_SetWindowIcon(sdlWindow, surface);
@@ -114,18 +146,86 @@ bool SdlPlatform::open(std::string& error)
     io.LogFilename = nullptr;
     io.ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard;
     applyStyle();
+    relayout();
     ImGui_ImplSDL2_InitForSDLRenderer(sdlWindow);
     ImGui_ImplSDLRenderer_Init(renderer);
+    rendererBackendStarted = true;
     return true;
+}
+
+void SdlPlatform::relayout()
+{
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(sdlWindow, &windowWidth, &windowHeight);
+    int outputWidth = windowWidth;
+    int outputHeight = windowHeight;
+    if (SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) != 0) {
+        outputWidth = windowWidth;
+        outputHeight = windowHeight;
+    }
+    display = DisplayLayout(windowWidth, windowHeight, outputWidth, outputHeight, integerScaling);
+    SDL_SetTextureScaleMode(texture, display.smooth() ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    if (display.fontPixels() != fontPixels)
+        loadFont(display.fontPixels());
+}
+
+void SdlPlatform::loadFont(int pixels)
+{
+    ImGuiIO& io = ImGui::GetIO();
+    io.Fonts->Clear();
+    const auto bytes = uiFont();
+    ImFontConfig config;
+    // Linked into the executable: not the atlas's to free.
+    config.FontDataOwnedByAtlas = false;
+    // Rasterised at the size it is shown and drawn texel for pixel, so
+    // glyphs on whole pixels need no oversampling to stay crisp.
+    config.OversampleH = 1;
+    config.OversampleV = 1;
+    config.PixelSnapH = true;
+    io.Fonts->AddFontFromMemoryTTF(const_cast<unsigned char*>(bytes.data()), static_cast<int>(bytes.size()),
+                                   static_cast<float>(pixels), &config);
+    // The menu and the dialogs are laid out in units of the original window;
+    // the backend multiplies them by the UI scale, which brings the glyphs
+    // back to their own size.
+    io.FontGlobalScale = static_cast<float>(DisplayLayout::BaseFontPixels) / static_cast<float>(pixels);
+    if (rendererBackendStarted) {
+        ImGui_ImplSDLRenderer_DestroyFontsTexture();
+        ImGui_ImplSDLRenderer_CreateFontsTexture();
+    }
+    fontPixels = pixels;
+}
+
+void SdlPlatform::toggleFullscreen()
+{
+    if (SDL_SetWindowFullscreen(sdlWindow, fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+        return;
+    fullscreen = !fullscreen;
+    relayout();
+    if (shown)
+        frame();
+}
+
+void SdlPlatform::toggleIntegerScaling()
+{
+    integerScaling = !integerScaling;
+    relayout();
+    if (shown)
+        frame();
 }
 
 SdlPlatform::~SdlPlatform()
 {
     if (imguiStarted) {
-        ImGui_ImplSDLRenderer_Shutdown();
-        ImGui_ImplSDL2_Shutdown();
+        if (rendererBackendStarted) {
+            ImGui_ImplSDLRenderer_Shutdown();
+            ImGui_ImplSDL2_Shutdown();
+        }
         ImGui::DestroyContext();
     }
+    gamepads.closeAll();
+    if (controllersStarted)
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     if (texture != nullptr)
         SDL_DestroyTexture(texture);
     if (renderer != nullptr)
@@ -136,8 +236,16 @@ SdlPlatform::~SdlPlatform()
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> deadline)
+std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> timerDeadline)
 {
+    // A direction held on a pad repeats at a deadline of its own; whichever
+    // comes first wakes the pump, which then asks again.
+    if (const auto due = gamepads.takeDue(sdlClock.now()))
+        return padKey(*due);
+    std::optional<std::uint32_t> deadline = timerDeadline;
+    if (const auto repeat = gamepads.nextDeadline())
+        if (!deadline || static_cast<std::int32_t>(*repeat - *deadline) < 0)
+            deadline = repeat;
     SDL_Event event;
     int got = 0;
     if (deadline) {
@@ -162,6 +270,10 @@ std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> deadl
 std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
 {
     ImGui_ImplSDL2_ProcessEvent(&event);
+    if (SdlGamepads::isPadEvent(event)) {
+        const auto action = gamepads.handle(event, sdlClock.now());
+        return action ? padKey(*action) : Message{};
+    }
     switch (event.type) {
     case SDL_QUIT:
         return messageOf(MessageCode::Destroy);
@@ -171,9 +283,19 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_RESTORED:
             return messageOf(MessageCode::Paint, static_cast<std::uint32_t>(RedrawRequest::RedrawFull));
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+            // The canvas keeps its pixels; only where and how large they
+            // are shown changes.
+            relayout();
+            if (shown)
+                frame();
+            return Message{};
         default:
             return Message{};
         }
+    case SDL_KEYDOWN:
+        return keyDown(event.key);
     case SDL_MOUSEMOTION:
         mouseX = static_cast<float>(event.motion.x);
         mouseY = static_cast<float>(event.motion.y);
@@ -200,39 +322,83 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
         if (!dialogs.empty() || menuBar.isOpen())
             frame();
         return Message{};
-    case SDL_KEYDOWN: {
-        const SDL_Keycode sym = event.key.keysym.sym;
-        const std::uint16_t mods = event.key.keysym.mod;
-        const std::int32_t key = virtualKeyOf(sym);
-        const bool letter = sym >= SDLK_a && sym <= SDLK_z;
-        if ((mods & KMOD_ALT) != 0) {
-            // Alt combinations belong to the window system: the menu, Alt+F4.
-            if (sym == SDLK_F4 && dialogs.empty())
-                return messageOf(MessageCode::Destroy);
-            if (letter && dialogs.empty() && menuBar.openByMnemonic(static_cast<char>(sym))) {
-                frame();
-                frame();
-            }
-            return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
-        }
-        if (menuBar.isOpen()) {
-            if (letter)
-                menuBar.typeWhileOpen(static_cast<char>(sym));
-            frame();
-            frame();
-            return Message{};
-        }
-        if ((mods & KMOD_CTRL) != 0 && key != vk::Control)
-            return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
-        if (!dialogs.empty())
-            frame();
-        if (key == 0)
-            return Message{};
-        return messageOf(MessageCode::KeyDown, static_cast<std::uint32_t>(key));
-    }
     default:
         return Message{};
     }
+}
+
+std::optional<Message> SdlPlatform::keyDown(const SDL_KeyboardEvent& event)
+{
+    const SDL_Keycode sym = event.keysym.sym;
+    const std::uint16_t mods = event.keysym.mod;
+    const std::int32_t key = virtualKeyOf(sym);
+    const bool letter = sym >= SDLK_a && sym <= SDLK_z;
+    // F11 and Alt+Enter belong to the window, not to the game: taken here,
+    // before any key reaches the menu, a dialog or the window procedure, and
+    // once per press however long they are held.
+    const bool enter = sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
+    if (sym == SDLK_F11 || (enter && (mods & KMOD_ALT) != 0)) {
+        if (event.repeat == 0)
+            toggleFullscreen();
+        return Message{};
+    }
+    if ((mods & KMOD_ALT) != 0) {
+        // Alt combinations belong to the window system: the menu, Alt+F4.
+        if (sym == SDLK_F4 && dialogs.empty())
+            return messageOf(MessageCode::Destroy);
+        if (letter && dialogs.empty() && menuBar.openByMnemonic(static_cast<char>(sym))) {
+            frame();
+            frame();
+        }
+        return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
+    }
+    if (menuBar.isOpen()) {
+        if (letter)
+            menuBar.typeWhileOpen(static_cast<char>(sym));
+        frame();
+        frame();
+        return Message{};
+    }
+    if ((mods & KMOD_CTRL) != 0 && key != vk::Control)
+        return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
+    if (!dialogs.empty())
+        frame();
+    if (key == 0)
+        return Message{};
+    return messageOf(MessageCode::KeyDown, static_cast<std::uint32_t>(key));
+}
+
+Message SdlPlatform::padKey(PadAction action)
+{
+    // The menu open takes keys from the game; so it does the pad's.
+    if (mainWindow == nullptr || menuBar.isOpen())
+        return Message{};
+    // Read at the press, so a key rebound a moment ago is the one sent, and
+    // the window procedure's rules for keys hold for the pad as they are.
+    const Game& game = mainWindow->game();
+    std::int32_t key = 0;
+    switch (action) {
+    case PadAction::MoveLeft:
+        key = game.moveLeftKey();
+        break;
+    case PadAction::MoveRight:
+        key = game.moveRightKey();
+        break;
+    case PadAction::Drop:
+        key = game.dropKey();
+        break;
+    case PadAction::TurnRight:
+        key = game.turnRightKey();
+        break;
+    case PadAction::TurnLeft:
+        key = game.turnLeftKey();
+        break;
+    case PadAction::Start:
+        // Start is what a pad player has for Enter after a cleared level.
+        key = game.state() == GameState::LevelClear ? vk::Return : game.pauseKey();
+        break;
+    }
+    return messageOf(MessageCode::KeyDown, static_cast<std::uint32_t>(key));
 }
 
 void SdlPlatform::present()
@@ -265,21 +431,53 @@ void SdlPlatform::frame()
 {
     ImGui_ImplSDLRenderer_NewFrame();
     ImGui_ImplSDL2_NewFrame();
+    // ImGui lays out in units of the original window and the renderer draws
+    // each unit as uiScale output pixels, so the menu and the dialogs keep
+    // their proportions at every size with the font rasterised to match.
+    ImGuiIO& io = ImGui::GetIO();
+    const float scale = display.uiScale();
+    io.DisplaySize = ImVec2(static_cast<float>(display.outputWidth()) / scale,
+                            static_cast<float>(display.outputHeight()) / scale);
+    io.DisplayFramebufferScale = ImVec2(1.0f, 1.0f);
     // The backend drops the mouse while the window has no focus (always so
     // under the dummy driver); the events carry where it is.
-    if (mouseX >= 0.0f)
-        ImGui::GetIO().MousePos = ImVec2(mouseX, mouseY);
+    if (mouseX >= 0.0f) {
+        const DisplayLayout::Point at = display.toUi(mouseX, mouseY);
+        io.MousePos = ImVec2(at.x, at.y);
+    }
     ImGui::NewFrame();
+    menuBar.setChecked(WindowProcedure::CommandFullscreen, fullscreen);
+    menuBar.setChecked(WindowProcedure::CommandIntegerScaling, integerScaling);
     const auto chosen = menuBar.draw(dialogs.empty());
-    if (!dialogs.empty())
-        DialogView::draw(*dialogs.back(), static_cast<float>(MenuBarHeight),
-                         static_cast<float>(MainWindow::ClientWidth), static_cast<float>(MainWindow::ClientHeight));
+    const DisplayLayout::Rect canvasRect = display.canvas();
+    if (!dialogs.empty()) {
+        // Centred over the canvas; a canvas shown smaller than the dialogs'
+        // own scale (integer scaling) still has them centred over it.
+        float left = static_cast<float>(canvasRect.x) / scale;
+        float top = static_cast<float>(canvasRect.y) / scale;
+        float width = static_cast<float>(canvasRect.width) / scale;
+        float height = static_cast<float>(canvasRect.height) / scale;
+        const auto widen = [](float& start, float& length, float least, float floor) {
+            if (length < least) {
+                start -= (least - length) * 0.5f;
+                length = least;
+            }
+            start = std::max(start, floor);
+        };
+        widen(left, width, static_cast<float>(MainWindow::ClientWidth), 0.0f);
+        widen(top, height, static_cast<float>(MainWindow::ClientHeight), static_cast<float>(MenuBarHeight));
+        DialogView::draw(*dialogs.back(), std::floor(left), std::floor(top), width, height);
+    }
     ImGui::Render();
-    SDL_SetRenderDrawColor(renderer, 240, 240, 240, 255);
+    // The bars around the canvas: the dark of the game's own backdrop, so
+    // the picture seems to float on it.
+    SDL_SetRenderDrawColor(renderer, 12, 14, 28, 255);
     SDL_RenderClear(renderer);
-    const SDL_Rect client{0, MenuBarHeight, MainWindow::ClientWidth, MainWindow::ClientHeight};
+    const SDL_Rect client{canvasRect.x, canvasRect.y, canvasRect.width, canvasRect.height};
     SDL_RenderCopy(renderer, texture, nullptr, &client);
-    ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
+    ImDrawData* drawData = ImGui::GetDrawData();
+    toOutputPixels(*drawData, scale);
+    ImGui_ImplSDLRenderer_RenderDrawData(drawData);
     SDL_RenderPresent(renderer);
     // Handled after the frame, as a menu command is: it may open a dialog.
     if (chosen && mainWindow != nullptr)

@@ -8,22 +8,32 @@
 
 #include <SDL.h>
 
+#include "shell/DisplayLayout.h"
 #include "shell/MenuBar.h"
 #include "shell/Platform.h"
 #include "shell/SdlClock.h"
+#include "shell/SdlGamepads.h"
 
 namespace quindel {
 
-// The real platform: one SDL window holding the menu bar (Dear ImGui) above
-// the 800 x 600 client area, which shows the canvas. Events come from SDL's
-// queue; the pump sleeps in SDL until the next event or timer deadline.
+// The real platform: one resizable SDL window holding the menu bar (Dear
+// ImGui) above the 800 x 600 client area, whose canvas is scaled to fit the
+// window. Events come from SDL's queue, game controllers included; the pump
+// sleeps in SDL until the next event, timer deadline or pad repeat.
 class SdlPlatform final : public Platform {
 public:
-    static constexpr int MenuBarHeight = 19;
+    // The menu bar's height in the window's original size.
+    static constexpr int MenuBarHeight = DisplayLayout::BaseMenuBarHeight;
+
+    struct Options final {
+        bool fullscreen = false;
+        bool integerScaling = false;
+    };
 
     // Null when SDL, the window or its renderer cannot be made; the reason is
     // in error.
-    static std::unique_ptr<SdlPlatform> create(std::string& error);
+    static std::unique_ptr<SdlPlatform> create(std::string& error, const Options& options);
+    static std::unique_ptr<SdlPlatform> create(std::string& error) { return create(error, Options{}); }
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -35,6 +45,13 @@ public:
     void showMessageBox(std::string_view caption, std::string_view text) override;
     void dialogOpened(DialogHost& dialog) override { dialogs.push_back(&dialog); }
     void dialogClosed(DialogHost& dialog) override;
+    // Desktop fullscreen: the window covers the screen at the desktop's own
+    // mode, which is never changed.
+    void toggleFullscreen() override;
+    void toggleIntegerScaling() override;
+    bool isFullscreen() const { return fullscreen; }
+    bool isIntegerScaling() const { return integerScaling; }
+    const DisplayLayout& layout() const { return display; }
 
     // Where timing lines go (first frame, tick error) when measuring; none
     // by default.
@@ -43,8 +60,15 @@ public:
 
 private:
     SdlPlatform() = default;
-    bool open(std::string& error);
+    bool open(std::string& error, const Options& options);
     std::optional<Message> translate(const SDL_Event& event);
+    std::optional<Message> keyDown(const SDL_KeyboardEvent& event);
+    // The key press a pad's action stands for: the key bound to it now.
+    Message padKey(PadAction action);
+    // Lays the window out again for its current size and settings, with the
+    // font rasterised for it.
+    void relayout();
+    void loadFont(int pixels);
     // One ImGui frame: the menu bar, the open dialog, the canvas under them.
     void frame();
 
@@ -57,7 +81,14 @@ private:
     SDL_Texture* texture = nullptr;
     bool sdlStarted = false;
     bool imguiStarted = false;
+    bool rendererBackendStarted = false;
+    bool controllersStarted = false;
     bool shown = false;
+    bool fullscreen = false;
+    bool integerScaling = false;
+    DisplayLayout display;
+    int fontPixels = 0;
+    SdlGamepads gamepads;
     float mouseX = -1.0f;
     float mouseY = -1.0f;
     std::ostream* trace = nullptr;

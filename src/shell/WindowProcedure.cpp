@@ -187,6 +187,12 @@ void WindowProcedure::command(int id)
     case CommandHighscores:
         window.showDialog(HallOfFameDialogId);
         break;
+    case CommandFullscreen:
+        window.platform().toggleFullscreen();
+        break;
+    case CommandIntegerScaling:
+        window.platform().toggleIntegerScaling();
+        break;
     default:
         break;
     }

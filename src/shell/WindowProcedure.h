@@ -27,6 +27,8 @@ public:
     static constexpr int CommandNewGame = 114;
     static constexpr int CommandSettings = 120;
     static constexpr int CommandHighscores = 121;
+    static constexpr int CommandFullscreen = 122;
+    static constexpr int CommandIntegerScaling = 123;
 
     // Dialog templates.
     static constexpr int HallOfFameDialogId = 115;

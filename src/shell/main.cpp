@@ -97,7 +97,9 @@ int runGame(const CommandLine& commandLine)
     const char* traceSetting = std::getenv("QUINDEL_TRACE");
     std::ostream* trace = traceSetting != nullptr && std::strcmp(traceSetting, "1") == 0 ? &std::cerr : nullptr;
     std::string error;
-    const auto platform = SdlPlatform::create(error);
+    SdlPlatform::Options display;
+    display.fullscreen = commandLine.windowMode() == CommandLine::WindowMode::Fullscreen;
+    const auto platform = SdlPlatform::create(error, display);
     if (!platform) {
         // The one message the game ever shows about itself.
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", "RegisterClass failed!", nullptr);

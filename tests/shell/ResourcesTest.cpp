@@ -6,7 +6,7 @@
 namespace quindel {
 namespace {
 
-TEST(MenuTemplate, TheMainMenuHasItsTwoMenusAndFiveCommands)
+TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheTwoDisplayChoices)
 {
     const MenuTemplate& menu = MenuTemplate::mainMenu();
     ASSERT_EQ(menu.popups.size(), 2u);
@@ -17,7 +17,8 @@ TEST(MenuTemplate, TheMainMenuHasItsTwoMenusAndFiveCommands)
         for (const auto& item : popup.items)
             items.emplace_back(item.id, item.text);
     const std::vector<std::pair<int, std::string>> expected{
-        {114, "Start &new game"}, {113, "&about..."}, {109, "&Exit"}, {120, "&Settings..."}, {121, "&Highscores"}};
+        {114, "Start &new game"}, {113, "&about..."}, {109, "&Exit"}, {120, "&Settings..."}, {121, "&Highscores"},
+        {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"}};
     EXPECT_EQ(items, expected);
 }
 

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace quindel {
+
+// What a gamepad asks of the game, before it becomes a key press.
+enum class PadAction : std::int32_t {
+    MoveLeft = 0,
+    MoveRight = 1,
+    Drop = 2,
+    TurnRight = 3,
+    TurnLeft = 4,
+    Start = 5,
+};
+
+// Which part of a pad holds a direction: the d-pad and the stick may both
+// hold the same one.
+enum class PadSource : std::int32_t {
+    Buttons = 0,
+    Stick = 1,
+};
+
+// The pads' presses and the repeat of a held direction, on the pump's clock.
+// A direction held down repeats like a held key: once at the press, again
+// after a delay, then at a steady rate, until every source holding it lets
+// go. Only the direction pressed last repeats, as with a keyboard. Buttons
+// act once per press.
+class PadInput final {
+public:
+    static constexpr std::uint32_t RepeatDelay = 250;
+    static constexpr std::uint32_t RepeatPeriod = 50;
+
+    static bool isDirection(PadAction action)
+    {
+        return action == PadAction::MoveLeft || action == PadAction::MoveRight || action == PadAction::Drop;
+    }
+
+    // The action to deliver now, if any: a button, or a direction that no
+    // source held yet.
+    std::optional<PadAction> press(std::int32_t pad, PadSource source, PadAction action, std::uint32_t now);
+    void release(std::int32_t pad, PadSource source, PadAction action);
+    // A pad unplugged lets go of everything it held.
+    void removePad(std::int32_t pad);
+
+    // When the held direction repeats next; none while nothing repeats.
+    std::optional<std::uint32_t> nextDeadline() const;
+    // The direction to deliver again when its repeat is due at now. A repeat
+    // that fell behind (the game was busy) comes once, not once per period.
+    std::optional<PadAction> takeDue(std::uint32_t now);
+
+private:
+    struct Hold final {
+        std::int32_t pad = 0;
+        PadSource source = PadSource::Buttons;
+        PadAction action = PadAction::MoveLeft;
+    };
+    bool isHeld(PadAction action) const;
+
+    std::vector<Hold> holds;
+    std::optional<PadAction> repeating;
+    std::uint32_t deadline = 0;
+};
+
+}  // namespace quindel
