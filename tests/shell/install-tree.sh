@@ -72,7 +72,7 @@ env -i PATH="$PATH" HOME="$home" XDG_DATA_HOME="$work/data" SDL_VIDEODRIVER=dumm
   "$prefix/$bindir/quindel" --desktop &
 game_pid=$!
 music_dir=$(realpath "$prefix/$datadir/quindel")
-for _ in $(seq 200); do
+for _ in $(seq 300); do  # up to 15 s: a sanitizer build on a busy machine is slow
   [ "$(readlink "/proc/$game_pid/cwd" 2>/dev/null)" = "$music_dir" ] && [ -e "$work/data/quindel/settings.dat" ] && break
   kill -0 "$game_pid" 2>/dev/null || break
   sleep 0.05
