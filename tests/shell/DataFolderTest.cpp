@@ -154,14 +154,5 @@ TEST(DataFolder, WithoutAHomeTheWorkingDirectoryStays)
     EXPECT_EQ(fs::current_path(), before);
 }
 
-TEST(DataFolder, InstalledDataBesideTheExecutableComesFirst)
-{
-    const auto directories = DataFolder::installedDataDirectories("../share/quindel", "/opt/q/share/quindel");
-    ASSERT_EQ(directories.size(), 2u);
-    const fs::path executableFolder = fs::read_symlink("/proc/self/exe").parent_path();
-    EXPECT_EQ(directories[0], (executableFolder / "../share/quindel").lexically_normal());
-    EXPECT_EQ(directories[1], "/opt/q/share/quindel");
-}
-
 }  // namespace
 }  // namespace quindel
