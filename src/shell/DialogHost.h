@@ -33,6 +33,11 @@ public:
         std::string text;
         std::vector<std::string> items;
         int selection = -1;
+        // What the list last showed: the selection it scrolled into view and
+        // the item the keyboard was on, so a change by a button or a key
+        // scrolls and selects as a list box does.
+        int shownSelection = -1;
+        int keyboardItem = -1;
     };
 
     DialogHost(MainWindow& owner, const DialogTemplate& layout, DialogProcedure& procedure);

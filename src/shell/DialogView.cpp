@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include "shell/DialogHost.h"
 
@@ -153,19 +154,68 @@ void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size
         control.text = buffer.data();
 }
 
+// A label wider than its rectangle in this font would run under the control
+// beside it; it is moved left to end where its rectangle ends instead. A
+// label with nothing beside it keeps its place, aligned with what is below.
+void drawStaticText(DialogHost& dialog, const DialogHost::Control& control)
+{
+    const DialogRect& rect = control.layout->rect;
+    const float width = ImGui::CalcTextSize(control.text.c_str()).x;
+    const float left = static_cast<float>(DialogView::unitsToPixelsX(rect.x));
+    const float end = static_cast<float>(DialogView::unitsToPixelsX(rect.x + rect.width));
+    bool blocked = false;
+    for (const DialogHost::Control& other : dialog.controls()) {
+        const DialogRect& r = other.layout->rect;
+        if (&other == &control || other.layout->kind == ControlKind::StaticText
+            || r.y >= rect.y + rect.height || r.y + r.height <= rect.y)
+            continue;
+        const float otherLeft = static_cast<float>(DialogView::unitsToPixelsX(r.x));
+        if (otherLeft >= left && otherLeft < left + width)
+            blocked = true;
+    }
+    if (blocked && width > end - left)
+        ImGui::SetCursorPos(ImVec2(std::max(2.0f, end - width), ImGui::GetCursorPos().y));
+    ImGui::TextUnformatted(control.text.c_str());
+}
+
 void drawListBox(DialogHost::Control& control, ImVec2 size)
 {
     const std::string label = "##" + std::to_string(control.layout->id);
+    // Rows as high as the text, as a list box's are, so a short list shows
+    // three of them.
+    const float row = ImGui::GetTextLineHeight();
+    const int count = static_cast<int>(control.items.size());
+    const bool scroll = control.selection >= 0 && control.selection != control.shownSelection;
+    if (scroll) {
+        // Set before the list's first frame, so it opens on its selection
+        // (with the rows' height known, nothing waits for a second frame).
+        ImGui::SetNextWindowContentSize(ImVec2(0.0f, row * static_cast<float>(count)));
+        ImGui::SetNextWindowScroll(ImVec2(-1.0f, row * static_cast<float>(control.selection)));
+        control.shownSelection = control.selection;
+    }
     if (!ImGui::BeginListBox(label.c_str(), size))
         return;
-    for (std::size_t i = 0; i < control.items.size(); ++i) {
-        const bool selected = control.selection == static_cast<int>(i);
-        const std::string item = control.items[i] + "##" + std::to_string(i);
-        if (ImGui::Selectable(item.c_str(), selected))
-            control.selection = static_cast<int>(i);
-        if (selected && ImGui::IsWindowAppearing())
-            ImGui::SetScrollHereY(0.0f);
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(ImGui::GetStyle().ItemSpacing.x, 0.0f));
+    for (int i = 0; i < count; ++i) {
+        const bool selected = control.selection == i;
+        const std::string item = control.items[static_cast<std::size_t>(i)] + "##" + std::to_string(i);
+        if (ImGui::Selectable(item.c_str(), selected)) {
+            control.selection = i;
+            control.shownSelection = i;
+        }
+        if (selected)
+            ImGui::SetItemDefaultFocus();
+        // The arrow keys move the selection, not only a cursor; the focus
+        // arriving in the list leaves the selection alone.
+        if (ImGui::IsItemFocused() && control.keyboardItem != i) {
+            if (control.keyboardItem >= 0) {
+                control.selection = i;
+                control.shownSelection = i;
+            }
+            control.keyboardItem = i;
+        }
     }
+    ImGui::PopStyleVar();
     ImGui::EndListBox();
 }
 
@@ -236,7 +286,7 @@ void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, flo
             drawTrackBar(dialog, control, origin, size);
             break;
         case ControlKind::StaticText:
-            ImGui::TextUnformatted(control.text.c_str());
+            drawStaticText(dialog, control);
             break;
         case ControlKind::EditField:
             drawEditField(dialog, control, size);
