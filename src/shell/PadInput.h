@@ -44,6 +44,13 @@ public:
     void release(std::int32_t pad, PadSource source, PadAction action);
     // A pad unplugged lets go of everything it held.
     void removePad(std::int32_t pad);
+    // Everything let go: the window lost the focus, and with it the pads'
+    // releases.
+    void releaseAll()
+    {
+        holds.clear();
+        repeating.reset();
+    }
 
     // When the held direction repeats next; none while nothing repeats.
     std::optional<std::uint32_t> nextDeadline() const;

@@ -66,8 +66,19 @@ SdlGamepads::Pad& SdlGamepads::padOf(SDL_JoystickID id)
     return pads.back();
 }
 
+std::uint32_t SdlGamepads::nextPoll() const
+{
+    if (pads.empty())
+        return lastPoll + PollNone;
+    const bool inUse = lastUse && lastPoll - *lastUse < InUseFor;
+    return lastPoll + (inUse ? PollInUse : PollIdle);
+}
+
 std::optional<PadAction> SdlGamepads::handle(const SDL_Event& event, std::uint32_t now)
 {
+    if (event.type == SDL_CONTROLLERBUTTONDOWN || event.type == SDL_CONTROLLERBUTTONUP
+        || event.type == SDL_CONTROLLERAXISMOTION)
+        lastUse = now;
     switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED: {
         // which is the device index here, an instance id everywhere else.

@@ -90,9 +90,12 @@ bool SdlPlatform::open(std::string& error, const Options& options)
         error = "no display to show the window on (SDL found only its " + driver + " video driver)";
         return false;
     }
-    // Game controllers only here, in the window the player sees. SDL only
-    // polls for them while one is plugged in; without one the pump still
-    // sleeps. A machine without the subsystem plays with the keyboard.
+    // Game controllers only here, in the window the player sees, read by the
+    // pump when it wakes for them (SdlGamepads::nextPoll) rather than by SDL
+    // every millisecond. A machine without the subsystem plays with the
+    // keyboard.
+    if (SDL_GetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS) == nullptr)
+        SDL_SetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS, "0");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0)
         controllersStarted = true;
     fullscreen = options.fullscreen;
@@ -238,14 +241,24 @@ SdlPlatform::~SdlPlatform()
 
 std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> timerDeadline)
 {
-    // A direction held on a pad repeats at a deadline of its own; whichever
-    // comes first wakes the pump, which then asks again.
-    if (const auto due = gamepads.takeDue(sdlClock.now()))
+    // The pads are read, and a held direction repeats, at deadlines of their
+    // own; whichever comes first wakes the pump, which then asks again.
+    const std::uint32_t now = sdlClock.now();
+    if (controllersStarted && static_cast<std::int32_t>(now - gamepads.nextPoll()) >= 0) {
+        SDL_GameControllerUpdate();
+        gamepads.polled(now);
+    }
+    if (const auto due = gamepads.takeDue(now))
         return padKey(*due);
     std::optional<std::uint32_t> deadline = timerDeadline;
+    const auto earlier = [&deadline](std::uint32_t when) {
+        if (!deadline || static_cast<std::int32_t>(when - *deadline) < 0)
+            deadline = when;
+    };
     if (const auto repeat = gamepads.nextDeadline())
-        if (!deadline || static_cast<std::int32_t>(*repeat - *deadline) < 0)
-            deadline = repeat;
+        earlier(*repeat);
+    if (controllersStarted)
+        earlier(gamepads.nextPoll());
     SDL_Event event;
     int got = 0;
     if (deadline) {
@@ -283,6 +296,9 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_RESTORED:
             return messageOf(MessageCode::Paint, static_cast<std::uint32_t>(RedrawRequest::RedrawFull));
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            gamepads.releaseAll();
+            return Message{};
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_DISPLAY_CHANGED:
             // The canvas keeps its pixels; only where and how large they

@@ -21,10 +21,8 @@ TEST(DisplayLayout, TheCanvasFitsBetweenBarsAndTheMenuGrowsInWholeFontPixels)
     const Case cases[] = {
         // The original window: nothing scaled, nothing filtered.
         {"original", 800, 619, 800, 619, false, 13, 19, {0, 19, 800, 600}, false},
-        {"original, integer", 800, 619, 800, 619, true, 13, 19, {0, 19, 800, 600}, false},
         // Twice the original on a HiDPI screen: sharp at the screen's pixels.
         {"hidpi 2x", 800, 619, 1600, 1238, false, 26, 38, {0, 38, 1600, 1200}, false},
-        {"twice, in pixels", 1600, 1238, 1600, 1238, false, 26, 38, {0, 38, 1600, 1200}, false},
         // 1280 x 1024: as wide as it can, bars above and below.
         {"1280x1024", 1280, 1024, 1280, 1024, false, 20, 30, {0, 47, 1280, 960}, true},
         {"1280x1024, integer", 1280, 1024, 1280, 1024, true, 20, 30, {240, 227, 800, 600}, false},
@@ -74,7 +72,6 @@ TEST(DisplayLayout, WindowPointsMapBackToTheCanvasAndToTheMenusUnits)
     const Case cases[] = {
         {"original, a corner", DisplayLayout(800, 619, 800, 619, false), 0, 19, true, 0, 0, 0, 19},
         {"original, the menu bar", DisplayLayout(800, 619, 800, 619, false), 20, 9, false, 0, 0, 20, 9},
-        {"original, the last pixel", DisplayLayout(800, 619, 800, 619, false), 799, 618, true, 799, 599, 799, 618},
         // Half as many window points as pixels: a point is two pixels.
         {"hidpi, the middle", DisplayLayout(800, 619, 1600, 1238, false), 400, 319, true, 400, 300, 400, 319},
         {"1920x1080, left bar", DisplayLayout(1920, 1080, 1920, 1080, false), 261, 500, false, 0, 0, 154.23f, 295.45f},

@@ -69,66 +69,29 @@ TEST(PadInput, AHeldDirectionRepeatsLikeAHeldKey)
     EXPECT_EQ(pad.takeDue(10000), std::nullopt);
 }
 
-TEST(PadInput, PressesAndReleasesFromManySources)
+TEST(PadInput, OnePressPerDirectionHoweverManySourcesHoldIt)
 {
-    struct Event {
-        bool press;
-        std::int32_t pad;
-        PadSource source;
-        PadAction action;
-        std::optional<PadAction> delivered;  // for a press
-        std::optional<PadAction> repeating;  // afterwards
-    };
-    struct Case {
-        const char* name;
-        std::vector<Event> events;
-    };
-    const auto down = [](std::int32_t pad, PadSource source, PadAction action, std::optional<PadAction> delivered,
-                         std::optional<PadAction> repeating) {
-        return Event{true, pad, source, action, delivered, repeating};
-    };
-    const auto up = [](std::int32_t pad, PadSource source, PadAction action, std::optional<PadAction> repeating) {
-        return Event{false, pad, source, action, std::nullopt, repeating};
-    };
     constexpr auto B = PadSource::Buttons;
     constexpr auto S = PadSource::Stick;
-    constexpr auto Left = PadAction::MoveLeft;
-    constexpr auto Drop = PadAction::Drop;
-    const Case cases[] = {
-        {"d-pad and stick the same way are one press, held until both let go",
-         {down(0, B, Left, Left, Left), down(0, S, Left, std::nullopt, Left), up(0, B, Left, Left),
-          up(0, S, Left, std::nullopt)}},
-        {"the direction pressed last repeats; letting it go stops the repeat",
-         {down(0, B, Left, Left, Left), down(0, B, Drop, Drop, Drop), up(0, B, Drop, std::nullopt),
-          up(0, B, Left, std::nullopt)}},
-        {"buttons act on every press and never repeat",
-         {down(0, B, PadAction::TurnRight, PadAction::TurnRight, std::nullopt),
-          down(0, B, PadAction::TurnRight, PadAction::TurnRight, std::nullopt),
-          down(0, B, PadAction::Start, PadAction::Start, std::nullopt)}},
-        {"a button does not stop a held direction",
-         {down(0, B, Left, Left, Left), down(0, B, PadAction::TurnLeft, PadAction::TurnLeft, Left)}},
-        {"two pads hold the same direction between them",
-         {down(0, B, Left, Left, Left), down(1, B, Left, std::nullopt, Left), up(0, B, Left, Left),
-          up(1, B, Left, std::nullopt)}},
-        {"a press seen twice is still one hold",
-         {down(0, B, Left, Left, Left), down(0, B, Left, std::nullopt, Left), up(0, B, Left, std::nullopt)}},
-        {"a release never pressed changes nothing",
-         {up(0, B, Left, std::nullopt), down(0, S, Drop, Drop, Drop), up(0, B, Drop, Drop)}},
-    };
-    for (const Case& c : cases) {
-        PadInput pad;
-        std::uint32_t now = 0;
-        for (const Event& event : c.events) {
-            // Each event well after the last, so whatever repeats is due.
-            now += 10000;
-            if (event.press)
-                EXPECT_EQ(pad.press(event.pad, event.source, event.action, now), event.delivered)
-                    << c.name << " at " << now;
-            else
-                pad.release(event.pad, event.source, event.action);
-            EXPECT_EQ(pad.takeDue(now + 5000), event.repeating) << c.name << " at " << now;
-        }
-    }
+    PadInput pad;
+    // The d-pad, the stick and a press seen twice: one direction held once.
+    EXPECT_EQ(pad.press(0, B, PadAction::MoveLeft, 0), PadAction::MoveLeft);
+    EXPECT_EQ(pad.press(0, S, PadAction::MoveLeft, 10), std::nullopt);
+    EXPECT_EQ(pad.press(0, B, PadAction::MoveLeft, 20), std::nullopt);
+    pad.release(0, B, PadAction::MoveLeft);
+    EXPECT_EQ(pad.takeDue(1000), PadAction::MoveLeft);  // the stick still holds it
+    // Buttons act on every press and leave the held direction repeating.
+    EXPECT_EQ(pad.press(0, B, PadAction::TurnRight, 1010), PadAction::TurnRight);
+    EXPECT_EQ(pad.press(0, B, PadAction::TurnRight, 1020), PadAction::TurnRight);
+    EXPECT_EQ(pad.takeDue(2000), PadAction::MoveLeft);
+    // The direction pressed last repeats; letting it go ends the repeat,
+    // as a keyboard does, even with the first still held.
+    EXPECT_EQ(pad.press(0, B, PadAction::Drop, 2010), PadAction::Drop);
+    EXPECT_EQ(pad.takeDue(3000), PadAction::Drop);
+    pad.release(0, B, PadAction::Drop);
+    EXPECT_EQ(pad.nextDeadline(), std::nullopt);
+    pad.release(0, S, PadAction::MoveLeft);
+    EXPECT_EQ(pad.press(0, S, PadAction::MoveLeft, 4000), PadAction::MoveLeft);
 }
 
 TEST(PadInput, AnUnpluggedPadLetsGoOfWhatItHeld)
