@@ -33,11 +33,9 @@ public:
         std::string text;
         std::vector<std::string> items;
         int selection = -1;
-        // What the list last showed: the selection it scrolled into view and
-        // the item the keyboard was on, so a change by a button or a key
-        // scrolls and selects as a list box does.
+        // The selection the list last scrolled into view, so a change by a
+        // button or a key brings the new one into view.
         int shownSelection = -1;
-        int keyboardItem = -1;
     };
 
     DialogHost(MainWindow& owner, const DialogTemplate& layout, DialogProcedure& procedure);

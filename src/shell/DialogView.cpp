@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <imgui.h>
 #include <imgui_internal.h>
@@ -178,8 +179,48 @@ void drawStaticText(DialogHost& dialog, const DialogHost::Control& control)
     ImGui::TextUnformatted(control.text.c_str());
 }
 
-void drawListBox(DialogHost::Control& control, ImVec2 size)
+// The keys of the focused list: the arrows step the selection, the Page keys
+// a list's height, Home and End to the ends; Tab goes on to the next list.
+void listKeys(DialogHost& dialog, DialogHost::Control& control)
 {
+    const auto pressed = [](ImGuiKey key) { return ImGui::IsKeyPressed(ImGui::GetKeyIndex(key)); };
+    const int last = static_cast<int>(control.items.size()) - 1;
+    if (last < 0)
+        return;
+    int selection = control.selection;
+    if (pressed(ImGuiKey_UpArrow))
+        selection = selection < 0 ? 0 : selection - 1;
+    if (pressed(ImGuiKey_DownArrow))
+        selection = selection + 1;
+    if (pressed(ImGuiKey_PageUp))
+        selection = selection - 3;
+    if (pressed(ImGuiKey_PageDown))
+        selection = selection < 0 ? 2 : selection + 3;
+    if (pressed(ImGuiKey_Home))
+        selection = 0;
+    if (pressed(ImGuiKey_End))
+        selection = last;
+    if (selection != control.selection)
+        control.selection = std::clamp(selection, 0, last);
+    if (pressed(ImGuiKey_Tab)) {
+        // The lists in the order of the template, round again.
+        std::vector<int> lists;
+        for (const DialogHost::Control& other : dialog.controls())
+            if (other.layout->kind == ControlKind::ListBox)
+                lists.push_back(other.layout->id);
+        const auto at = std::find(lists.begin(), lists.end(), control.layout->id);
+        const auto count = static_cast<std::ptrdiff_t>(lists.size());
+        const std::ptrdiff_t step = ImGui::GetIO().KeyShift ? count - 1 : 1;
+        dialog.setFocus(lists[static_cast<std::size_t>(((at - lists.begin()) + step) % count)]);
+    }
+}
+
+// focused: the list had the keyboard when the frame began (a Tab moves it on
+// to the next list only once).
+void drawListBox(DialogHost& dialog, DialogHost::Control& control, ImVec2 size, bool focused)
+{
+    if (focused && !ImGui::IsAnyItemActive())
+        listKeys(dialog, control);
     const std::string label = "##" + std::to_string(control.layout->id);
     // Rows as high as the text, as a list box's are, so a short list shows
     // three of them.
@@ -200,23 +241,20 @@ void drawListBox(DialogHost::Control& control, ImVec2 size)
         const bool selected = control.selection == i;
         const std::string item = control.items[static_cast<std::size_t>(i)] + "##" + std::to_string(i);
         if (ImGui::Selectable(item.c_str(), selected)) {
+            // A click selects and takes the keyboard to this list.
             control.selection = i;
             control.shownSelection = i;
-        }
-        if (selected)
-            ImGui::SetItemDefaultFocus();
-        // The arrow keys move the selection, not only a cursor; the focus
-        // arriving in the list leaves the selection alone.
-        if (ImGui::IsItemFocused() && control.keyboardItem != i) {
-            if (control.keyboardItem >= 0) {
-                control.selection = i;
-                control.shownSelection = i;
-            }
-            control.keyboardItem = i;
+            dialog.setFocus(control.layout->id);
         }
     }
     ImGui::PopStyleVar();
     ImGui::EndListBox();
+    if (focused) {
+        const ImVec2 min = ImGui::GetItemRectMin();
+        const ImVec2 max = ImGui::GetItemRectMax();
+        ImGui::GetWindowDrawList()->AddRect(ImVec2(min.x - 2.0f, min.y - 2.0f), ImVec2(max.x + 2.0f, max.y + 2.0f),
+                                            ImGui::GetColorU32(ImGuiCol_NavHighlight), 0.0f, 0, 2.0f);
+    }
 }
 
 }  // namespace
@@ -237,8 +275,10 @@ void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, flo
     bool open = true;
     const std::string title = layout.caption + "##dialog" + std::to_string(layout.id);
     const DialogHost::Control* focused = dialog.find(dialog.focusedControl());
-    const bool barFocused = focused != nullptr && focused->layout->kind == ControlKind::TrackBar;
-    const ImGuiWindowFlags flags = (barFocused ? ImGuiWindowFlags_NoNavInputs : 0) | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove
+    // A focused track bar or list takes the arrow keys itself.
+    const bool keysTaken = focused != nullptr
+        && (focused->layout->kind == ControlKind::TrackBar || focused->layout->kind == ControlKind::ListBox);
+    const ImGuiWindowFlags flags = (keysTaken ? ImGuiWindowFlags_NoNavInputs : 0) | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove
         | ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoScrollbar
         | ImGuiWindowFlags_NoScrollWithMouse;
     if (!ImGui::Begin(title.c_str(), &open, flags)) {
@@ -247,6 +287,7 @@ void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, flo
     }
     const ImVec2 origin(ImGui::GetWindowPos().x, ImGui::GetWindowPos().y + titleHeight);
     const auto focus = dialog.takeFocusRequest();
+    const int keyboardAt = dialog.focusedControl();
     // An edit field that does not scroll stops where this font fills it.
     dialog.setTextMeasure([](std::string_view text) {
         return ImGui::CalcTextSize(text.data(), text.data() + text.size()).x;
@@ -262,7 +303,7 @@ void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, flo
         ImGui::SetCursorPos(ImVec2(at.x, at.y + titleHeight));
         // A track bar takes the arrow keys itself (ImGui would turn a focused
         // slider into a text field); the other controls take ImGui's focus.
-        if (focus && *focus == item.id && item.kind != ControlKind::TrackBar)
+        if (focus && *focus == item.id && item.kind != ControlKind::TrackBar && item.kind != ControlKind::ListBox)
             ImGui::SetKeyboardFocusHere();
         const std::string label = item.text + "##" + std::to_string(item.id);
         switch (item.kind) {
@@ -292,7 +333,7 @@ void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, flo
             drawEditField(dialog, control, size);
             break;
         case ControlKind::ListBox:
-            drawListBox(control, size);
+            drawListBox(dialog, control, size, keyboardAt == item.id);
             break;
         case ControlKind::GroupBox:
             break;
