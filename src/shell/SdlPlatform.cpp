@@ -487,8 +487,16 @@ void SdlPlatform::frame()
     ImGui::Render();
     // The bars around the canvas: the dark of the game's own backdrop, so
     // the picture seems to float on it.
+    // Only the bars are filled: the canvas covers the rest, and a 4K frame
+    // need not be written twice.
+    const int right = canvasRect.x + canvasRect.width;
+    const int bottom = canvasRect.y + canvasRect.height;
+    const SDL_Rect bars[] = {{0, 0, display.outputWidth(), canvasRect.y},
+                             {0, bottom, display.outputWidth(), display.outputHeight() - bottom},
+                             {0, canvasRect.y, canvasRect.x, canvasRect.height},
+                             {right, canvasRect.y, display.outputWidth() - right, canvasRect.height}};
     SDL_SetRenderDrawColor(renderer, 12, 14, 28, 255);
-    SDL_RenderClear(renderer);
+    SDL_RenderFillRects(renderer, bars, 4);
     const SDL_Rect client{canvasRect.x, canvasRect.y, canvasRect.width, canvasRect.height};
     SDL_RenderCopy(renderer, texture, nullptr, &client);
     ImDrawData* drawData = ImGui::GetDrawData();
