@@ -302,6 +302,9 @@ bool DialogHost::giveValue(int controlId, std::string_view value)
         break;
     }
     case ControlKind::EditField:
+        // Nothing can be typed into a read-only field, so it keeps its text.
+        if ((control->layout->style & StyleReadOnly) != 0)
+            break;
         control->text.clear();
         typeText(controlId, value);
         break;

@@ -143,6 +143,11 @@ TEST(HallOfFameDialog, FieldsHoldTheNamesUpToElevenBytesAndTheScores)
         EXPECT_EQ(dialog.itemText(1028 + i), shownScores[i]) << i;
     }
     EXPECT_EQ(dialog.takeFocusRequest(), std::optional<int>(1));
+    // Read-only: a value given to a field changes nothing.
+    dialog.giveValue(1020, "cheater");
+    dialog.giveValue(1028, "99999");
+    EXPECT_EQ(dialog.itemText(1020), "ACE");
+    EXPECT_EQ(dialog.itemText(1028), "2147483647");
     // Only OK and Escape close it.
     procedure.command(dialog, 1020);
     EXPECT_FALSE(dialog.isEnded());
