@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -12,6 +13,7 @@
 #include <imgui_internal.h>
 
 #include "shell/DialogHost.h"
+#include "shell/DisplayLayout.h"
 
 namespace quindel {
 
@@ -65,12 +67,19 @@ void drawGroupBox(const DialogHost::Control& control, ImVec2 origin)
     const ImVec2 textSize = ImGui::CalcTextSize(control.text.c_str());
     const float gapStart = at.x + 6.0f;
     const float gapEnd = gapStart + textSize.x + 6.0f;
-    const float top = at.y + half;
-    draw->AddLine(ImVec2(at.x, top), ImVec2(gapStart, top), line);
-    draw->AddLine(ImVec2(gapEnd, top), ImVec2(at.x + size.x, top), line);
-    draw->AddLine(ImVec2(at.x + size.x, top), ImVec2(at.x + size.x, at.y + size.y), line);
-    draw->AddLine(ImVec2(at.x + size.x, at.y + size.y), ImVec2(at.x, at.y + size.y), line);
-    draw->AddLine(ImVec2(at.x, at.y + size.y), ImVec2(at.x, top), line);
+    const float top = std::floor(at.y + half);
+    const float right = at.x + size.x - 1.0f;
+    const float bottom = at.y + size.y - 1.0f;
+    // One-pixel rectangles rather than lines, whose soft ends would be cut
+    // short when put on whole pixels.
+    const auto rule = [draw, line](float x0, float y0, float x1, float y1) {
+        draw->AddRectFilled(ImVec2(x0, y0), ImVec2(x1 + 1.0f, y1 + 1.0f), line);
+    };
+    rule(at.x, top, gapStart, top);
+    rule(gapEnd, top, right, top);
+    rule(right, top, right, bottom);
+    rule(at.x, bottom, right, bottom);
+    rule(at.x, top, at.x, bottom);
     draw->AddText(ImVec2(gapStart + 3.0f, at.y), ImGui::GetColorU32(ImGuiCol_Text), control.text.c_str());
 }
 
@@ -115,10 +124,12 @@ void drawTrackBar(DialogHost& dialog, DialogHost::Control& control, ImVec2 origi
     const ImU32 colour = ImGui::GetColorU32(ImGuiCol_TextDisabled);
     const int steps = control.rangeMax - control.rangeMin;
     for (int i = 0; i <= steps; ++i) {
-        const float x = std::floor(left + (right - left) * static_cast<float>(i) / static_cast<float>(steps)) + 0.5f;
-        draw->AddLine(ImVec2(x, min.y - 4.0f), ImVec2(x, min.y - 1.0f), colour);
+        // Filled rectangles rather than lines: a line's soft edges, put on
+        // whole pixels when scaled, would bend into hooks.
+        const float x = std::floor(left + (right - left) * static_cast<float>(i) / static_cast<float>(steps));
+        draw->AddRectFilled(ImVec2(x, min.y - 4.0f), ImVec2(x + 1.0f, min.y - 1.0f), colour);
         if ((control.layout->style & StyleBothSides) != 0)
-            draw->AddLine(ImVec2(x, max.y + 1.0f), ImVec2(x, max.y + 4.0f), colour);
+            draw->AddRectFilled(ImVec2(x, max.y + 1.0f), ImVec2(x + 1.0f, max.y + 4.0f), colour);
     }
     (void)origin;
 }
@@ -136,7 +147,7 @@ void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size
         draw->AddRectFilled(min, max, ImGui::GetColorU32(ImGuiCol_FrameBg));
         draw->AddRect(min, max, ImGui::GetColorU32(ImGuiCol_Border));
         const ImVec2 textSize = ImGui::CalcTextSize(control.text.c_str());
-        draw->AddText(ImVec2(max.x - textSize.x - 4.0f, min.y + (size.y - textSize.y) * 0.5f),
+        draw->AddText(ImVec2(max.x - textSize.x - DialogView::EditMargin, min.y + (size.y - textSize.y) * 0.5f),
                       ImGui::GetColorU32(ImGuiCol_Text), control.text.c_str());
         ImGui::Dummy(size);
         return;
@@ -150,32 +161,52 @@ void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size
         flags |= ImGuiInputTextFlags_ReadOnly;
     else
         flags |= ImGuiInputTextFlags_CallbackEdit;
+    // The frame fills the template's rectangle, the text centred in it
+    // between the margins the right-edge rule counts with.
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding,
+                        ImVec2(DialogView::EditMargin, std::max(0.0f, std::floor((size.y - ImGui::GetFontSize()) * 0.5f))));
     ImGui::SetNextItemWidth(size.x);
     if (ImGui::InputText(label.c_str(), buffer.data(), buffer.size(), flags, filterTypedChar, &context))
         control.text = buffer.data();
+    ImGui::PopStyleVar();
 }
 
-// A label wider than its rectangle in this font would run under the control
-// beside it; it is moved left to end where its rectangle ends instead. A
-// label with nothing beside it keeps its place, aligned with what is below.
-void drawStaticText(DialogHost& dialog, const DialogHost::Control& control)
+// A radio button drawn in its own rectangle: a circle as high as a line of
+// the dialog's text, the label beside it, the whole rectangle answering a
+// click. ImGui's own is a frame's height, taller than a row of the
+// difficulty group, so its buttons would run into each other.
+void drawRadioButton(DialogHost& dialog, const DialogHost::Control& control, ImVec2 size)
 {
-    const DialogRect& rect = control.layout->rect;
+    const std::string id = "##" + std::to_string(control.layout->id);
+    const ImVec2 min = ImGui::GetCursorScreenPos();
+    if (ImGui::InvisibleButton(id.c_str(), size))
+        dialog.click(control.layout->id);
+    const bool held = ImGui::IsItemActive();
+    const bool hovered = ImGui::IsItemHovered();
+    ImDrawList* draw = ImGui::GetWindowDrawList();
+    const DialogView::RadioParts parts = DialogView::radioParts(size.y, ImGui::GetFontSize());
+    const float radius = parts.diameter * 0.5f;
+    const ImVec2 centre(min.x + radius, min.y + parts.circleTop + radius);
+    const ImGuiCol fill = held ? ImGuiCol_FrameBgActive : hovered ? ImGuiCol_FrameBgHovered : ImGuiCol_FrameBg;
+    // Solid discs, the ring as one disc over another: soft edges, put on
+    // whole pixels when scaled, would turn a circle this small square.
+    const ImDrawListFlags flags = draw->Flags;
+    draw->Flags &= ~(ImDrawListFlags_AntiAliasedFill | ImDrawListFlags_AntiAliasedLines);
+    draw->AddCircleFilled(centre, radius, ImGui::GetColorU32(ImGuiCol_Border), 24);
+    draw->AddCircleFilled(centre, radius - 1.0f, ImGui::GetColorU32(fill), 24);
+    if (control.checked)
+        draw->AddCircleFilled(centre, std::max(1.5f, radius * 0.5f), ImGui::GetColorU32(ImGuiCol_CheckMark), 16);
+    draw->Flags = flags;
+    const ImVec2 textAt(min.x + parts.textLeft, min.y + parts.textTop);
+    draw->AddText(textAt, ImGui::GetColorU32(ImGuiCol_Text), control.text.c_str());
+    ImGui::RenderNavHighlight(ImRect(min, ImVec2(min.x + size.x, min.y + size.y)), ImGui::GetItemID());
+}
+
+void drawStaticText(const DialogHost& dialog, const DialogHost::Control& control)
+{
     const float width = ImGui::CalcTextSize(control.text.c_str()).x;
-    const float left = static_cast<float>(DialogView::unitsToPixelsX(rect.x));
-    const float end = static_cast<float>(DialogView::unitsToPixelsX(rect.x + rect.width));
-    bool blocked = false;
-    for (const DialogHost::Control& other : dialog.controls()) {
-        const DialogRect& r = other.layout->rect;
-        if (&other == &control || other.layout->kind == ControlKind::StaticText
-            || r.y >= rect.y + rect.height || r.y + r.height <= rect.y)
-            continue;
-        const float otherLeft = static_cast<float>(DialogView::unitsToPixelsX(r.x));
-        if (otherLeft >= left && otherLeft < left + width)
-            blocked = true;
-    }
-    if (blocked && width > end - left)
-        ImGui::SetCursorPos(ImVec2(std::max(2.0f, end - width), ImGui::GetCursorPos().y));
+    const float left = DialogView::labelLeft(dialog.layout(), *control.layout, width);
+    ImGui::SetCursorPos(ImVec2(left, ImGui::GetCursorPos().y));
     ImGui::TextUnformatted(control.text.c_str());
 }
 
@@ -259,7 +290,41 @@ void drawListBox(DialogHost& dialog, DialogHost::Control& control, ImVec2 size, 
 
 }  // namespace
 
-void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, float clientWidth, float clientHeight)
+int DialogView::fontPixelsFor(int menuFontPixels)
+{
+    return std::max(1, menuFontPixels * FontPixels / DisplayLayout::BaseFontPixels);
+}
+
+float DialogView::labelLeft(const DialogTemplate& layout, const ControlTemplate& label, float textWidth)
+{
+    const DialogRect& rect = label.rect;
+    const auto left = static_cast<float>(unitsToPixelsX(rect.x));
+    const auto end = static_cast<float>(unitsToPixelsX(rect.x + rect.width));
+    if (textWidth <= end - left)
+        return left;
+    for (const ControlTemplate& other : layout.controls) {
+        const DialogRect& r = other.rect;
+        if (&other == &label || other.kind == ControlKind::StaticText || r.y >= rect.y + rect.height
+            || r.y + r.height <= rect.y)
+            continue;
+        const auto otherLeft = static_cast<float>(unitsToPixelsX(r.x));
+        if (otherLeft >= left && otherLeft < left + textWidth + LabelGap)
+            return std::max(2.0f, end - textWidth);
+    }
+    return left;
+}
+
+DialogView::RadioParts DialogView::radioParts(float rectHeight, float fontSize)
+{
+    RadioParts parts;
+    parts.diameter = std::max(1.0f, std::min(rectHeight, std::round(fontSize) + 1.0f));
+    parts.circleTop = std::floor((rectHeight - parts.diameter) * 0.5f);
+    parts.textLeft = parts.diameter + std::round(fontSize * 0.4f);
+    parts.textTop = std::floor((rectHeight - fontSize) * 0.5f);
+    return parts;
+}
+
+void DialogView::draw(DialogHost& dialog, ImFont* font, float clientLeft, float clientTop, float clientWidth, float clientHeight)
 {
     const DialogTemplate& layout = dialog.layout();
     const ImGuiStyle& style = ImGui::GetStyle();
@@ -285,12 +350,25 @@ void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, flo
         ImGui::End();
         return;
     }
+    // The caption is in the menu's font, as a window's title is; what is
+    // inside in the dialog's own.
+    if (font != nullptr)
+        ImGui::PushFont(font);
     const ImVec2 origin(ImGui::GetWindowPos().x, ImGui::GetWindowPos().y + titleHeight);
     const auto focus = dialog.takeFocusRequest();
     const int keyboardAt = dialog.focusedControl();
-    // An edit field that does not scroll stops where this font fills it.
-    dialog.setTextMeasure([](std::string_view text) {
-        return ImGui::CalcTextSize(text.data(), text.data() + text.size()).x;
+    // An edit field that does not scroll stops where this font fills it,
+    // whichever font is current when a character is typed. Found again by
+    // its place in the atlas each time: a new window size makes new fonts.
+    const ImVector<ImFont*>& fonts = ImGui::GetIO().Fonts->Fonts;
+    const int fontIndex = static_cast<int>(std::find(fonts.begin(), fonts.end(), ImGui::GetFont()) - fonts.begin());
+    const float textSize = ImGui::GetFontSize();
+    dialog.setTextMeasure([fontIndex, textSize](std::string_view text) {
+        const ImVector<ImFont*>& now = ImGui::GetIO().Fonts->Fonts;
+        const ImFont* textFont = fontIndex < now.Size ? now[fontIndex] : ImGui::GetFont();
+        // Rounded up to a whole pixel, as ImGui::CalcTextSize does.
+        return std::floor(textFont->CalcTextSizeA(textSize, FLT_MAX, 0.0f, text.data(), text.data() + text.size()).x
+                          + 0.95f);
     });
     for (DialogHost::Control& control : dialog.controls()) {
         const ControlTemplate& item = *control.layout;
@@ -320,8 +398,7 @@ void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, flo
             break;
         }
         case ControlKind::RadioButton:
-            if (ImGui::RadioButton(label.c_str(), control.checked))
-                dialog.click(item.id);
+            drawRadioButton(dialog, control, size);
             break;
         case ControlKind::TrackBar:
             drawTrackBar(dialog, control, origin, size);
@@ -339,6 +416,8 @@ void DialogView::draw(DialogHost& dialog, float clientLeft, float clientTop, flo
             break;
         }
     }
+    if (font != nullptr)
+        ImGui::PopFont();
     ImGui::End();
     if (!open)
         dialog.cancel();

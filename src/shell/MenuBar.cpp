@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <string>
 
 #include <imgui.h>
@@ -32,9 +33,12 @@ void underlineMnemonic(ImDrawList* draw, const std::string& text, ImVec2 textPos
     const std::string shown = MenuTemplate::shownText(text);
     const float before = ImGui::CalcTextSize(shown.c_str(), shown.c_str() + index).x;
     const float width = ImGui::CalcTextSize(shown.c_str() + index, shown.c_str() + index + 1).x;
-    const float y = textPos.y + ImGui::GetFontSize() - 1.5f;
+    const float y = std::floor(textPos.y + ImGui::GetFontSize() - 2.0f);
     const ImU32 colour = ImGui::GetColorU32(enabled ? ImGuiCol_Text : ImGuiCol_TextDisabled);
-    draw->AddLine(ImVec2(textPos.x + before, y), ImVec2(textPos.x + before + width, y), colour);
+    // A one-pixel rectangle: a line's soft edges, put on whole pixels when
+    // the menu is drawn, would bend into a hook.
+    draw->AddRectFilled(ImVec2(std::round(textPos.x + before), y),
+                        ImVec2(std::round(textPos.x + before + width), y + 1.0f), colour);
 }
 
 // "Text\tShortcut", as Windows menus write the key beside an item.

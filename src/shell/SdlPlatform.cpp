@@ -37,6 +37,7 @@ void applyStyle()
     style.WindowRounding = 0.0f;
     style.FrameRounding = 0.0f;
     style.GrabRounding = 0.0f;
+    style.ScrollbarRounding = 0.0f;
     style.PopupRounding = 0.0f;
     style.WindowBorderSize = 1.0f;
     style.FrameBorderSize = 1.0f;
@@ -188,6 +189,11 @@ void SdlPlatform::loadFont(int pixels)
     config.PixelSnapH = true;
     io.Fonts->AddFontFromMemoryTTF(const_cast<unsigned char*>(bytes.data()), static_cast<int>(bytes.size()),
                                    static_cast<float>(pixels), &config);
+    // The dialogs' text is smaller, so it is as wide as the dialog units
+    // their rectangles are measured in.
+    dialogFont = io.Fonts->AddFontFromMemoryTTF(const_cast<unsigned char*>(bytes.data()),
+                                                static_cast<int>(bytes.size()),
+                                                static_cast<float>(DialogView::fontPixelsFor(pixels)), &config);
     // The menu and the dialogs are laid out in units of the original window;
     // the backend multiplies them by the UI scale, which brings the glyphs
     // back to their own size.
@@ -482,7 +488,7 @@ void SdlPlatform::frame()
         };
         widen(left, width, static_cast<float>(MainWindow::ClientWidth), 0.0f);
         widen(top, height, static_cast<float>(MainWindow::ClientHeight), static_cast<float>(MenuBarHeight));
-        DialogView::draw(*dialogs.back(), std::floor(left), std::floor(top), width, height);
+        DialogView::draw(*dialogs.back(), dialogFont, std::floor(left), std::floor(top), width, height);
     }
     ImGui::Render();
     // The bars around the canvas: the dark of the game's own backdrop, so

@@ -8,6 +8,8 @@
 
 #include <SDL.h>
 
+struct ImFont;
+
 #include "shell/DisplayLayout.h"
 #include "shell/MenuBar.h"
 #include "shell/Platform.h"
@@ -57,6 +59,9 @@ public:
     // by default.
     void setTrace(std::ostream* stream) { trace = stream; }
     SDL_Window* window() const { return sdlWindow; }
+    // The font the dialogs' text is drawn in, rasterised for the window's
+    // current size.
+    const ImFont* dialogTextFont() const { return dialogFont; }
 
 private:
     SdlPlatform() = default;
@@ -88,6 +93,7 @@ private:
     bool integerScaling = false;
     DisplayLayout display;
     int fontPixels = 0;
+    ImFont* dialogFont = nullptr;
     SdlGamepads gamepads;
     float mouseX = -1.0f;
     float mouseY = -1.0f;
