@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Screenshots of the real window at its original size under Xvfb, for the
+# README: the title, the Game menu, the new-game dialog, a game on level 3,
+# the hall of fame and the key options while paused, then the name entry at
+# game over and the hall of fame with the new name.
+# Usage: dialog-shots.sh path/to/quindel OUTPUT_DIR
+# The game over comes from dropping every capsule in the middle until the
+# entry is blocked; a game that ends with no points (no name entry) is
+# followed by another, up to a few times.
+set -euo pipefail
+quindel=$(realpath "$1")
+out=$(realpath "$2")
+work=$(mktemp -d /tmp/quindel-dialog-shots-XXXXXX)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+unset SDL_VIDEODRIVER
+export SDL_AUDIODRIVER=dummy
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+
+# A fresh folder: the hall of fame the game starts with.
+mkdir -p "$work/run" && cd "$work/run"
+"$quindel" &
+game_pid=$!
+window=$(timeout 10 xdotool search --sync --name -- '-== Quindel v1.0 ==-' | head -1) || fail "no window"
+xdotool windowfocus --sync "$window"
+# The pointer out of the window, so nothing shows as hovered.
+xdotool mousemove 1020 760
+sleep 1
+
+shot() { import -window "$window" "$1"; }
+# Whether the window's pixels at x,y are close to an RGB colour.
+colour_at() {  # x y r g b
+  local rgb
+  rgb=$(convert "$work/probe.png" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info:)
+  set -- $rgb "$3" "$4" "$5"
+  [ $(( ($1-$4)*($1-$4) + ($2-$5)*($2-$5) + ($3-$6)*($3-$6) )) -lt 300 ]
+}
+
+shot "$out/title.png"
+xdotool key alt+g; sleep 0.5
+shot "$out/menu.png"
+xdotool key Escape; sleep 0.3
+
+# Level 3, normal.
+xdotool key alt+g; sleep 0.3; xdotool key n; sleep 0.5
+xdotool key Right Right; sleep 0.3
+shot "$out/new-game.png"
+xdotool key Return; sleep 1.5
+xdotool key Left Left Up; sleep 2.5
+xdotool key Right Right Right Down; sleep 2
+xdotool key Left; sleep 1.5
+shot "$out/game.png"
+
+xdotool key Pause; sleep 0.3
+xdotool key alt+o; sleep 0.3; xdotool key h; sleep 0.5
+shot "$out/hall-of-fame.png"
+xdotool key Return; sleep 0.3
+xdotool key alt+o; sleep 0.3; xdotool key s; sleep 0.5
+shot "$out/key-options.png"
+xdotool key Escape; sleep 0.3
+xdotool key Pause; sleep 0.3
+
+# Drops until the game is over: the name entry's caption, or the game-over
+# picture with no dialog over it.
+named=no
+for attempt in 1 2 3 4 5 6; do
+  for _ in $(seq 80); do
+    xdotool key space space space space
+    sleep 0.1
+    shot "$work/probe.png"
+    if colour_at 500 236 102 153 255; then named=yes; break; fi
+    if colour_at 540 300 168 60 93; then break; fi
+  done
+  [ "$named" = yes ] && break
+  # No points, no entry: another game, on level 1.
+  xdotool key alt+g; sleep 0.3; xdotool key n; sleep 0.5; xdotool key Return; sleep 0.5
+done
+[ "$named" = yes ] || fail "no game ended in the hall of fame"
+sleep 0.3
+# Drops that came after the end were typed into the field as spaces: taken
+# back one by one (ImGui 1.86 sees a key only while it is down at a frame,
+# and a Ctrl combination draws none, so no Ctrl+A).
+xdotool key End
+for _ in $(seq 20); do xdotool key BackSpace; done
+xdotool type --delay 60 pillmaster
+sleep 0.5
+shot "$out/name-entry.png"
+xdotool key Return; sleep 0.5
+xdotool key alt+o; sleep 0.3; xdotool key h; sleep 0.5
+shot "$out/hall-of-fame-new-entry.png"
+xdotool key Return; sleep 0.3
+xdotool key alt+g; sleep 0.3; xdotool key e
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
+echo "screenshots written to $out"
