@@ -10,25 +10,9 @@
 set -euo pipefail
 quindel=$(realpath "$1")
 out=$(realpath "$2")
-work=$(mktemp -d /tmp/quindel-dialog-shots-XXXXXX)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-unset SDL_VIDEODRIVER
 export SDL_AUDIODRIVER=dummy
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/../../tools/xvfb-session.sh" dialog-shots
+start_xvfb
 
 # A fresh folder: the hall of fame the game starts with.
 mkdir -p "$work/run" && cd "$work/run"

@@ -7,26 +7,8 @@
 set -euo pipefail
 quindel=$(realpath "$1")
 out=$(realpath "$2")
-work=$(mktemp -d /tmp/quindel-shots-XXXXXX)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-unset SDL_VIDEODRIVER
 export SDL_AUDIODRIVER=dummy
-
-start_x() {  # $1: screen size
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-  export DISPLAY=":$(cat "$work/display")"
-  : >"$work/display"
-}
+source "$(dirname "$0")/../../tools/xvfb-session.sh" shots
 stop() {
   kill "$game_pid" 2>/dev/null || true; wait "$game_pid" 2>/dev/null || true; game_pid=""
   kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; xvfb_pid=""
@@ -43,7 +25,7 @@ play() {  # $1: window id
 
 mkdir -p "$work/run" && cd "$work/run"
 
-start_x 1920x1080
+start_xvfb 1920x1080
 "$quindel" --fullscreen &
 game_pid=$!
 window=$(timeout 10 xdotool search --sync --name -- '-== Quindel v1.0 ==-' | head -1)
@@ -52,7 +34,7 @@ play "$window"
 import -window root "$out/fullscreen-1920x1080.png"
 stop
 
-start_x 1400x1100
+start_xvfb 1400x1100
 "$quindel" &
 game_pid=$!
 window=$(timeout 10 xdotool search --sync --name -- '-== Quindel v1.0 ==-' | head -1)
