@@ -23,8 +23,7 @@ bool isFree(const Playfield& playfield, int column, int row)
 
 // The capsule as its two halves stand after a move: lying, first is the left
 // half; standing, first is the lower half.
-void place(Capsule& capsule, int columnA, int rowA, CellColor colorA, int columnB, int rowB,
-           CellColor colorB)
+void place(Capsule& capsule, int columnA, int rowA, CellColor colorA, int columnB, int rowB, CellColor colorB)
 {
     capsule.columnA = columnA;
     capsule.rowA = rowA;
@@ -151,8 +150,7 @@ void turnRight(Capsule& capsule, const Playfield& playfield)
     place(capsule, x - 1, y + 1, lower, x, y + 1, upper);
 }
 
-void lockCapsule(std::unique_ptr<Capsule>& current, std::unique_ptr<Capsule>& next,
-                 Playfield& playfield)
+void lockCapsule(std::unique_ptr<Capsule>& current, std::unique_ptr<Capsule>& next, Playfield& playfield)
 {
     if (current != nullptr) {
         Cell* a = playfield.cellAt(current->columnA, current->rowA);

@@ -44,7 +44,6 @@ void turnRight(Capsule& capsule, const Playfield& playfield);  // clockwise
 
 // Writes the capsule into the bottle as two joined halves, then the next
 // capsule becomes current and a new one is made as the next.
-void lockCapsule(std::unique_ptr<Capsule>& current, std::unique_ptr<Capsule>& next,
-                 Playfield& playfield);
+void lockCapsule(std::unique_ptr<Capsule>& current, std::unique_ptr<Capsule>& next, Playfield& playfield);
 
 }  // namespace quindel

@@ -27,9 +27,8 @@ void SteadyClock::waitUntil(std::uint32_t deadline)
         const auto remaining = static_cast<std::int32_t>(deadline - now());
         if (remaining <= 0)
             return;
-        std::this_thread::sleep_until(
-            std::chrono::steady_clock::time_point(std::chrono::nanoseconds(startNanoseconds))
-            + std::chrono::milliseconds(deadline));
+        std::this_thread::sleep_until(std::chrono::steady_clock::time_point(std::chrono::nanoseconds(startNanoseconds))
+                                      + std::chrono::milliseconds(deadline));
     }
 }
 

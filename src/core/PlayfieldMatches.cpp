@@ -68,8 +68,8 @@ bool Playfield::findMatches(std::uint32_t passIndex)
         if (interval != 0) {
             // One unsigned product, one division at the end: the remainders
             // are dropped once, not per factor.
-            const std::uint32_t product = (gameOwner->levelIndex() + 1)
-                * static_cast<std::uint32_t>(virusHitInChain) * runCount * pointSum * 800u;
+            const std::uint32_t product = (gameOwner->levelIndex() + 1) * static_cast<std::uint32_t>(virusHitInChain)
+                * runCount * pointSum * 800u;
             gameOwner->addScore(static_cast<std::int32_t>(product / interval));
         }
     }

@@ -9,19 +9,16 @@
 
 namespace quindel {
 
-Canvas::Canvas()
-    : pixels(SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_XRGB8888))
+Canvas::Canvas() : pixels(SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_XRGB8888))
 {
-    if (pixels) {
+    if (pixels)
         SDL_FillRect(pixels.get(), nullptr, 0);
-    }
 }
 
 void Canvas::copy(SDL_Surface* picture, int sx, int sy, int w, int h, int x, int y)
 {
-    if (!picture || !pixels || w <= 0 || h <= 0) {
+    if (!picture || !pixels || w <= 0 || h <= 0)
         return;
-    }
     // Clip the source to the picture first, moving the destination with it;
     // SDL then clips the destination to the canvas.
     if (sx < 0) {
@@ -36,15 +33,13 @@ void Canvas::copy(SDL_Surface* picture, int sx, int sy, int w, int h, int x, int
     }
     w = std::min(w, picture->w - sx);
     h = std::min(h, picture->h - sy);
-    if (w <= 0 || h <= 0) {
+    if (w <= 0 || h <= 0)
         return;
-    }
     SDL_Rect source{sx, sy, w, h};
     SDL_Rect target{x, y, w, h};
     SDL_SetSurfaceBlendMode(picture, SDL_BLENDMODE_NONE);
-    if (SDL_BlitSurface(picture, &source, pixels.get(), &target) == 0 && target.w > 0 && target.h > 0) {
+    if (SDL_BlitSurface(picture, &source, pixels.get(), &target) == 0 && target.w > 0 && target.h > 0)
         markDirty(target);
-    }
 }
 
 void Canvas::markDirty(const SDL_Rect& area)
@@ -61,9 +56,8 @@ void Canvas::markDirty(const SDL_Rect& area)
 
 bool Canvas::takeDirtyRect(SDL_Rect& area)
 {
-    if (!hasDirty) {
+    if (!hasDirty)
         return false;
-    }
     area = dirty;
     hasDirty = false;
     return true;
@@ -71,9 +65,8 @@ bool Canvas::takeDirtyRect(SDL_Rect& area)
 
 std::uint32_t Canvas::pixelAt(int x, int y) const
 {
-    if (!pixels || x < 0 || y < 0 || x >= Width || y >= Height) {
+    if (!pixels || x < 0 || y < 0 || x >= Width || y >= Height)
         return 0;
-    }
     const auto* row = static_cast<const std::uint8_t*>(pixels->pixels) + static_cast<std::ptrdiff_t>(y) * pixels->pitch;
     std::uint32_t value = 0;
     std::memcpy(&value, row + static_cast<std::ptrdiff_t>(x) * 4, sizeof value);
@@ -82,17 +75,15 @@ std::uint32_t Canvas::pixelAt(int x, int y) const
 
 bool Canvas::saveBmp(const std::string& path) const
 {
-    if (!pixels) {
+    if (!pixels)
         return false;
-    }
     constexpr std::uint32_t rowBytes = Width * 3;  // 2400, already a multiple of 4
     constexpr std::uint32_t imageSize = rowBytes * Height;
     std::vector<std::uint8_t> out;
     out.reserve(54 + imageSize);
     auto put = [&out](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) {
+        for (int i = 0; i < bytes; ++i)
             out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-        }
     };
     out.push_back('B');
     out.push_back('M');
@@ -119,18 +110,16 @@ bool Canvas::saveBmp(const std::string& path) const
         }
     }
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
+    if (!file)
         return false;
-    }
     const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
     return std::fclose(file) == 0 && written;
 }
 
 bool Canvas::savePng(const std::string& path) const
 {
-    if (!pixels) {
+    if (!pixels)
         return false;
-    }
     std::vector<std::uint8_t> rgb;
     rgb.reserve(static_cast<std::size_t>(Width) * Height * 3);
     for (int y = 0; y < Height; ++y) {

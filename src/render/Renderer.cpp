@@ -16,9 +16,8 @@ constexpr const char* colourWords[Renderer::ColorCount] = {"WHITE", "BLUE", "GRE
 
 std::optional<int> colourIndex(CellColor color)
 {
-    if (!isRealColor(color)) {
+    if (!isRealColor(color))
         return std::nullopt;
-    }
     return static_cast<int>(color) - static_cast<int>(CellColor::White);
 }
 
@@ -27,11 +26,16 @@ std::optional<int> colourIndex(CellColor color)
 std::optional<int> burstIndex(CellPhase phase)
 {
     switch (phase) {
-    case CellPhase::Normal: return 0;
-    case CellPhase::Burst1: return 1;
-    case CellPhase::Burst2: return 2;
-    case CellPhase::Burst3: return 3;
-    default: return std::nullopt;
+    case CellPhase::Normal:
+        return 0;
+    case CellPhase::Burst1:
+        return 1;
+    case CellPhase::Burst2:
+        return 2;
+    case CellPhase::Burst3:
+        return 3;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -39,12 +43,18 @@ std::optional<int> burstIndex(CellPhase phase)
 std::optional<int> shapeIndex(CellLink link)
 {
     switch (link) {
-    case CellLink::Single: return 0;
-    case CellLink::TopHalf: return 1;
-    case CellLink::RightHalf: return 2;
-    case CellLink::BottomHalf: return 3;
-    case CellLink::LeftHalf: return 4;
-    default: return std::nullopt;
+    case CellLink::Single:
+        return 0;
+    case CellLink::TopHalf:
+        return 1;
+    case CellLink::RightHalf:
+        return 2;
+    case CellLink::BottomHalf:
+        return 3;
+    case CellLink::LeftHalf:
+        return 4;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -66,22 +76,18 @@ Renderer::Renderer(Canvas& canvas) : target(canvas) {}
 Renderer::Picture Renderer::load(std::string_view name)
 {
     const std::optional<PictureData> data = findPicture(name);
-    if (!data || data->size > static_cast<std::size_t>(INT32_MAX)) {
+    if (!data || data->size > static_cast<std::size_t>(INT32_MAX))
         return nullptr;
-    }
     SDL_RWops* stream = SDL_RWFromConstMem(data->bytes, static_cast<int>(data->size));
-    if (!stream) {
+    if (!stream)
         return nullptr;
-    }
     Picture decoded(SDL_LoadBMP_RW(stream, 1));
-    if (!decoded) {
+    if (!decoded)
         return nullptr;
-    }
     // Kept in the canvas's own format, so every copy is a plain row copy.
     Picture converted(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_XRGB8888, 0));
-    if (converted) {
+    if (converted)
         SDL_SetSurfaceBlendMode(converted.get(), SDL_BLENDMODE_NONE);
-    }
     return converted;
 }
 
@@ -99,9 +105,8 @@ bool Renderer::loadPictures()
     take(gameOverPicture, "IDB_GAMEOVER");
     take(numberStrip, "IDB_NUMBERS");
     take(emptySprite, "IDB_EMPTY");
-    for (int i = 0; i < LevelCount; ++i) {
+    for (int i = 0; i < LevelCount; ++i)
         take(levelPictures[static_cast<std::size_t>(i)], "IDB_LEVEL" + std::to_string(i + 1));
-    }
     take(charStrip, "IDB_CHARS");
     for (int c = 0; c < ColorCount; ++c) {
         for (int p = 0; p < VirusPhaseCount; ++p) {
@@ -147,9 +152,8 @@ void Renderer::drawGameOverOverlay()
 
 void Renderer::drawLevelPicture(std::uint32_t levelIndex)
 {
-    if (levelIndex >= LevelCount) {
+    if (levelIndex >= LevelCount)
         return;
-    }
     target.copy(levelPictures[levelIndex].get(), 0, 0, LevelSize, LevelSize, LevelX, LevelY);
 }
 
@@ -166,19 +170,16 @@ void Renderer::eraseCapsule(const Capsule& capsule)
 
 SDL_Surface* Renderer::spriteForCell(const Cell& cell) const
 {
-    if (cell.kind == CellKind::Empty) {
+    if (cell.kind == CellKind::Empty)
         return emptySprite.get();
-    }
     const std::optional<int> colour = colourIndex(cell.color);
     const std::optional<int> phase = burstIndex(cell.phase);
-    if (!colour || !phase) {
+    if (!colour || !phase)
         return nullptr;
-    }
     const auto c = static_cast<std::size_t>(*colour);
     const auto p = static_cast<std::size_t>(*phase);
-    if (cell.kind == CellKind::Virus) {
+    if (cell.kind == CellKind::Virus)
         return virusSprites[c][p].get();
-    }
     if (cell.kind == CellKind::PillHalf) {
         const std::optional<int> shape = shapeIndex(cell.link);
         return shape ? pillSprites[c][static_cast<std::size_t>(*shape)][p].get() : nullptr;
@@ -190,32 +191,26 @@ SDL_Surface* Renderer::pillSprite(CellColor color, CellLink link) const
 {
     const std::optional<int> colour = colourIndex(color);
     const std::optional<int> shape = shapeIndex(link);
-    if (!colour || !shape) {
+    if (!colour || !shape)
         return nullptr;
-    }
     return pillSprites[static_cast<std::size_t>(*colour)][static_cast<std::size_t>(*shape)][0].get();
 }
 
 void Renderer::drawCell(const Cell& cell, int column, int row)
 {
     // A cell without a picture is not drawn at all: its square keeps what it showed.
-    if (SDL_Surface* sprite = spriteForCell(cell)) {
+    if (SDL_Surface* sprite = spriteForCell(cell))
         drawSquare(sprite, column, row);
-    }
 }
 
 void Renderer::drawBoard(const Playfield& playfield)
 {
-    for (int column = 0; column < Playfield::Columns; ++column) {
-        for (int row = 0; row < Playfield::Rows; ++row) {
+    for (int column = 0; column < Playfield::Columns; ++column)
+        for (int row = 0; row < Playfield::Rows; ++row)
             drawCell(*playfield.cellAt(column, row), column, row);
-        }
-    }
-    for (int column = 0; column < Playfield::Columns; ++column) {
-        for (int row = 0; row < Playfield::Rows; ++row) {
+    for (int column = 0; column < Playfield::Columns; ++column)
+        for (int row = 0; row < Playfield::Rows; ++row)
             board.copyCell(*playfield.cellAt(column, row), column, row);
-        }
-    }
 }
 
 void Renderer::redrawChangedCells(const Playfield& playfield)
@@ -223,28 +218,23 @@ void Renderer::redrawChangedCells(const Playfield& playfield)
     for (int column = 0; column < Playfield::Columns; ++column) {
         for (int row = 0; row < Playfield::Rows; ++row) {
             const Cell& live = *playfield.cellAt(column, row);
-            if (!sameLook(live, *board.cellAt(column, row))) {
+            if (!sameLook(live, *board.cellAt(column, row)))
                 drawCell(live, column, row);
-            }
         }
     }
     // Recorded whether drawn or not, so a marked cell is drawn once its burst starts.
-    for (int column = 0; column < Playfield::Columns; ++column) {
-        for (int row = 0; row < Playfield::Rows; ++row) {
+    for (int column = 0; column < Playfield::Columns; ++column)
+        for (int row = 0; row < Playfield::Rows; ++row)
             board.copyCell(*playfield.cellAt(column, row), column, row);
-        }
-    }
 }
 
 void Renderer::drawNextCapsule(const Capsule& capsule)
 {
     // The preview always lies, half A on the left, wherever the capsule is.
-    if (SDL_Surface* left = pillSprite(capsule.colorA, CellLink::LeftHalf)) {
+    if (SDL_Surface* left = pillSprite(capsule.colorA, CellLink::LeftHalf))
         target.copy(left, 0, 0, SquareSize, SquareSize, PreviewX, PreviewY);
-    }
-    if (SDL_Surface* right = pillSprite(capsule.colorB, CellLink::RightHalf)) {
+    if (SDL_Surface* right = pillSprite(capsule.colorB, CellLink::RightHalf))
         target.copy(right, 0, 0, SquareSize, SquareSize, PreviewX + SquareSize, PreviewY);
-    }
 }
 
 void Renderer::drawFallingCapsule(const Capsule& capsule)
@@ -258,20 +248,16 @@ void Renderer::drawFallingCapsule(const Capsule& capsule)
     const CellColor secondColor = aFirst ? capsule.colorB : capsule.colorA;
     if (capsule.rowA == capsule.rowB) {
         // Lying: the left half, then the right one.
-        if (SDL_Surface* s = pillSprite(firstColor, CellLink::LeftHalf)) {
+        if (SDL_Surface* s = pillSprite(firstColor, CellLink::LeftHalf))
             drawSquare(s, firstColumn, firstRow);
-        }
-        if (SDL_Surface* s = pillSprite(secondColor, CellLink::RightHalf)) {
+        if (SDL_Surface* s = pillSprite(secondColor, CellLink::RightHalf))
             drawSquare(s, secondColumn, secondRow);
-        }
     } else if (capsule.columnA == capsule.columnB) {
         // Standing: the lower half, then the upper one.
-        if (SDL_Surface* s = pillSprite(firstColor, CellLink::BottomHalf)) {
+        if (SDL_Surface* s = pillSprite(firstColor, CellLink::BottomHalf))
             drawSquare(s, firstColumn, firstRow);
-        }
-        if (SDL_Surface* s = pillSprite(secondColor, CellLink::TopHalf)) {
+        if (SDL_Surface* s = pillSprite(secondColor, CellLink::TopHalf))
             drawSquare(s, secondColumn, secondRow);
-        }
     }
 }
 
@@ -301,16 +287,14 @@ void Renderer::drawHallRow(int index, const char* name, std::int32_t score)
 
 void Renderer::drawHallOfFame(const HallOfFame& hallOfFame)
 {
-    for (int i = 0; i < 8 && HallTop + HallRowStep * i < HallBottom; ++i) {
+    for (int i = 0; i < 8 && HallTop + HallRowStep * i < HallBottom; ++i)
         drawHallRow(i, hallOfFame.nameAt(i), hallOfFame.scoreAt(i));
-    }
 }
 
 void Renderer::drawScore(std::int32_t value, bool force)
 {
-    if (value == lastScore && !force) {
+    if (value == lastScore && !force)
         return;
-    }
     lastScore = value;
     // Old digits are not erased: a shorter number leaves the older ones to its left.
     std::uint32_t rest = magnitude(value);

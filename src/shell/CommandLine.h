@@ -12,8 +12,8 @@ namespace quindel {
 class CommandLine final {
 public:
     enum class Action : std::int32_t {
-        Play = 0,     // the game in its window
-        Script = 1,   // a headless scripted run
+        Play = 0,    // the game in its window
+        Script = 1,  // a headless scripted run
         Help = 2,
         Version = 3,
         Refused = 4,  // error() says which argument and why

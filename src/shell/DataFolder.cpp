@@ -72,7 +72,7 @@ std::optional<GamePaths> DataFolder::enter(std::span<const std::filesystem::path
 }
 
 std::vector<std::filesystem::path> DataFolder::installedDataDirectories(const std::filesystem::path& fromExecutable,
-                                                                         const std::filesystem::path& configured)
+                                                                        const std::filesystem::path& configured)
 {
     std::vector<std::filesystem::path> directories;
     if (const auto base = takeSdlPath(SDL_GetBasePath()))

@@ -39,7 +39,7 @@ public:
     // running executable (an install moved to another prefix still finds its
     // music), then the one the build was configured for.
     static std::vector<std::filesystem::path> installedDataDirectories(const std::filesystem::path& fromExecutable,
-                                                                        const std::filesystem::path& configured);
+                                                                       const std::filesystem::path& configured);
 };
 
 }  // namespace quindel

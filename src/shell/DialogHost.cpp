@@ -23,7 +23,8 @@ char lower(char c)
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+        && std::equal(
+               a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
 }
 
 bool beginsIgnoringCase(std::string_view text, std::string_view prefix)
@@ -34,8 +35,8 @@ bool beginsIgnoringCase(std::string_view text, std::string_view prefix)
 // A sorted list box orders its items ignoring case, a new item after its equals.
 bool sortsBefore(std::string_view a, std::string_view b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return lower(x) < lower(y); });
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return lower(x) < lower(y); });
 }
 
 // A track bar value may carry a sign and any number of digits; out-of-range
@@ -76,7 +77,7 @@ bool isPrintableAscii(char c)
 float fixedTextWidth(std::string_view text)
 {
     float width = 0.0f;
-    for (const char c : text) {
+    for (const char c : text)
         if (std::string_view("iljI.,:;'|!").find(c) != std::string_view::npos)
             width += 3.0f;
         else if (std::string_view("ftr ()[]-\"/").find(c) != std::string_view::npos)
@@ -87,7 +88,6 @@ float fixedTextWidth(std::string_view text)
             width += 8.0f;
         else
             width += 6.0f;
-    }
     return width;
 }
 
@@ -254,8 +254,7 @@ int DialogHost::selectString(int controlId, std::string_view prefix)
 std::optional<std::string> DialogHost::selectedText(int controlId) const
 {
     const Control* control = find(controlId);
-    if (control == nullptr || control->selection < 0
-        || control->selection >= static_cast<int>(control->items.size()))
+    if (control == nullptr || control->selection < 0 || control->selection >= static_cast<int>(control->items.size()))
         return std::nullopt;
     return control->items[static_cast<std::size_t>(control->selection)];
 }
@@ -349,8 +348,8 @@ bool DialogHost::textFits(int controlId, std::string_view text) const
     const Control* control = find(controlId);
     if (control == nullptr || (control->layout->style & StyleAutoHScroll) != 0)
         return true;
-    const float room = static_cast<float>(DialogView::unitsToPixelsX(control->layout->rect.width))
-        - 2.0f * DialogView::EditMargin;
+    const float room =
+        static_cast<float>(DialogView::unitsToPixelsX(control->layout->rect.width)) - 2.0f * DialogView::EditMargin;
     const float width = textWidth ? textWidth(text) : fixedTextWidth(text);
     return width <= room;
 }
@@ -365,8 +364,7 @@ std::optional<int> DialogHost::takeFocusRequest()
 
 void DialogHost::post(int controlId)
 {
-    owner.pump().post(Message{MessageTarget::Dialog, MessageCode::Command,
-                              static_cast<std::uint32_t>(controlId), 0});
+    owner.pump().post(Message{MessageTarget::Dialog, MessageCode::Command, static_cast<std::uint32_t>(controlId), 0});
 }
 
 }  // namespace quindel

@@ -61,7 +61,11 @@ public:
     // the selection kept when none does.
     int selectString(int controlId, std::string_view prefix);
     std::optional<std::string> selectedText(int controlId) const;
-    void setFocus(int controlId) { focusId = controlId; focusPending = true; }
+    void setFocus(int controlId)
+    {
+        focusId = controlId;
+        focusPending = true;
+    }
 
     // What the player (or a script) does.
     // A click: push buttons and radio buttons send their command.

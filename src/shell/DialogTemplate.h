@@ -57,7 +57,7 @@ class DialogTemplate final {
 public:
     int id = 0;
     std::string caption;
-    int width = 0;   // dialog units
+    int width = 0;  // dialog units
     int height = 0;
     bool centred = true;  // else at the top left of the main window
     int fontPoints = 8;

@@ -32,7 +32,8 @@ int filterTypedChar(ImGuiInputTextCallbackData* data)
         // what runs past the right edge is taken back at the caret, so the
         // field holds what fits, as one that does not scroll.
         while (data->CursorPos > 0
-               && !context->dialog->textFits(context->id, std::string_view(data->Buf, static_cast<std::size_t>(data->BufTextLen))))
+               && !context->dialog->textFits(context->id,
+                                             std::string_view(data->Buf, static_cast<std::size_t>(data->BufTextLen))))
             data->DeleteChars(data->CursorPos - 1, 1);
         return 0;
     }
@@ -163,8 +164,9 @@ void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size
         flags |= ImGuiInputTextFlags_CallbackEdit;
     // The frame fills the template's rectangle, the text centred in it
     // between the margins the right-edge rule counts with.
-    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding,
-                        ImVec2(DialogView::EditMargin, std::max(0.0f, std::floor((size.y - ImGui::GetFontSize()) * 0.5f))));
+    ImGui::PushStyleVar(
+        ImGuiStyleVar_FramePadding,
+        ImVec2(DialogView::EditMargin, std::max(0.0f, std::floor((size.y - ImGui::GetFontSize()) * 0.5f))));
     ImGui::SetNextItemWidth(size.x);
     if (ImGui::InputText(label.c_str(), buffer.data(), buffer.size(), flags, filterTypedChar, &context))
         control.text = buffer.data();
@@ -324,16 +326,17 @@ DialogView::RadioParts DialogView::radioParts(float rectHeight, float fontSize)
     return parts;
 }
 
-void DialogView::draw(DialogHost& dialog, ImFont* font, float clientLeft, float clientTop, float clientWidth, float clientHeight)
+void DialogView::draw(DialogHost& dialog, ImFont* font, float clientLeft, float clientTop, float clientWidth,
+                      float clientHeight)
 {
     const DialogTemplate& layout = dialog.layout();
     const ImGuiStyle& style = ImGui::GetStyle();
     const float titleHeight = ImGui::GetFontSize() + style.FramePadding.y * 2.0f;
     const ImVec2 size(static_cast<float>(unitsToPixelsX(layout.width)),
                       static_cast<float>(unitsToPixelsY(layout.height)) + titleHeight);
-    const ImVec2 position = layout.centred
-        ? ImVec2(clientLeft + std::floor((clientWidth - size.x) * 0.5f), clientTop + std::floor((clientHeight - size.y) * 0.5f))
-        : ImVec2(clientLeft, clientTop);
+    const ImVec2 position = layout.centred ? ImVec2(clientLeft + std::floor((clientWidth - size.x) * 0.5f),
+                                                    clientTop + std::floor((clientHeight - size.y) * 0.5f))
+                                           : ImVec2(clientLeft, clientTop);
     ImGui::SetNextWindowPos(position);
     ImGui::SetNextWindowSize(size);
     ImGui::SetNextWindowFocus();
@@ -343,9 +346,9 @@ void DialogView::draw(DialogHost& dialog, ImFont* font, float clientLeft, float 
     // A focused track bar or list takes the arrow keys itself.
     const bool keysTaken = focused != nullptr
         && (focused->layout->kind == ControlKind::TrackBar || focused->layout->kind == ControlKind::ListBox);
-    const ImGuiWindowFlags flags = (keysTaken ? ImGuiWindowFlags_NoNavInputs : 0) | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove
-        | ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoScrollbar
-        | ImGuiWindowFlags_NoScrollWithMouse;
+    const ImGuiWindowFlags flags = (keysTaken ? ImGuiWindowFlags_NoNavInputs : 0) | ImGuiWindowFlags_NoResize
+        | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings
+        | ImGuiWindowFlags_NoScrollbar | ImGuiWindowFlags_NoScrollWithMouse;
     if (!ImGui::Begin(title.c_str(), &open, flags)) {
         ImGui::End();
         return;

@@ -5,8 +5,7 @@
 
 namespace quindel {
 
-DisplayLayout::DisplayLayout(int windowWidth, int windowHeight, int outputWidth, int outputHeight,
-                             bool integerScaling)
+DisplayLayout::DisplayLayout(int windowWidth, int windowHeight, int outputWidth, int outputHeight, bool integerScaling)
 {
     // A minimised or not yet sized window reports nothing; lay out as if it
     // had its original size rather than divide by zero.
@@ -55,7 +54,8 @@ std::optional<DisplayLayout::Point> DisplayLayout::toCanvas(float x, float y) co
 {
     const Point output = toOutput(x, y);
     const float cx = (output.x - static_cast<float>(canvasRect.x)) * CanvasWidth / static_cast<float>(canvasRect.width);
-    const float cy = (output.y - static_cast<float>(canvasRect.y)) * CanvasHeight / static_cast<float>(canvasRect.height);
+    const float cy =
+        (output.y - static_cast<float>(canvasRect.y)) * CanvasHeight / static_cast<float>(canvasRect.height);
     if (cx < 0.0f || cy < 0.0f || cx >= CanvasWidth || cy >= CanvasHeight)
         return std::nullopt;
     return Point{cx, cy};

@@ -31,8 +31,10 @@ public:
     static constexpr int BaseMenuBarHeight = 19;
     static constexpr int BaseFontPixels = 13;
 
-    DisplayLayout() : DisplayLayout(CanvasWidth, CanvasHeight + BaseMenuBarHeight,
-                                    CanvasWidth, CanvasHeight + BaseMenuBarHeight, false) {}
+    DisplayLayout()
+        : DisplayLayout(CanvasWidth, CanvasHeight + BaseMenuBarHeight, CanvasWidth, CanvasHeight + BaseMenuBarHeight,
+                        false)
+    {}
     // window: the window's size in the desktop's units (what mouse events
     // use); output: the pixels actually drawn, more of them on a HiDPI screen.
     DisplayLayout(int windowWidth, int windowHeight, int outputWidth, int outputHeight, bool integerScaling);

@@ -96,9 +96,8 @@ void KeyOptionsDialog::bindAndSave(DialogHost& dialog)
         int list;
     };
     constexpr Binding order[] = {
-        {KeySlot::MoveLeft, MoveLeftList}, {KeySlot::MoveRight, MoveRightList},
-        {KeySlot::TurnLeft, TurnLeftList}, {KeySlot::TurnRight, TurnRightList},
-        {KeySlot::DropPill, DropPillList}, {KeySlot::Pause, PauseList},
+        {KeySlot::MoveLeft, MoveLeftList},   {KeySlot::MoveRight, MoveRightList}, {KeySlot::TurnLeft, TurnLeftList},
+        {KeySlot::TurnRight, TurnRightList}, {KeySlot::DropPill, DropPillList},   {KeySlot::Pause, PauseList},
     };
     // A list left without a selection (its code named no item) keeps the
     // slot's code as it is, as a name bindByName does not know would.

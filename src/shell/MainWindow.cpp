@@ -25,8 +25,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::sendPaint(RedrawRequest request)
 {
-    sendMessage(Message{MessageTarget::MainWindow, MessageCode::Paint,
-                        static_cast<std::uint32_t>(request), 0});
+    sendMessage(Message{MessageTarget::MainWindow, MessageCode::Paint, static_cast<std::uint32_t>(request), 0});
 }
 
 void MainWindow::startTimer(std::uint32_t ms)

@@ -96,7 +96,8 @@ std::optional<int> MenuBar::draw(bool enabled)
             const std::string itemLabel = MenuTemplate::shownText(text) + "##item" + std::to_string(item.id);
             const ImVec2 itemPos = ImGui::GetCursorScreenPos();
             const bool checked = std::find(checkedIds.begin(), checkedIds.end(), item.id) != checkedIds.end();
-            const bool picked = ImGui::MenuItem(itemLabel.c_str(), shortcut.empty() ? nullptr : shortcut.c_str(), checked);
+            const bool picked =
+                ImGui::MenuItem(itemLabel.c_str(), shortcut.empty() ? nullptr : shortcut.c_str(), checked);
             underlineMnemonic(ImGui::GetWindowDrawList(), text, itemPos, true);
             if (picked || (pendingLetter != 0 && mnemonicOf(item.text) == lowerLetter(pendingLetter))) {
                 chosen = item.id;

@@ -7,7 +7,7 @@ namespace quindel {
 // The message codes of the window system the game was written for, with
 // their Windows values, so a recorded stream of messages reads like one.
 enum class MessageCode : std::uint32_t {
-    Null = 0x0000,        // nothing to do; lets a modal loop look at its state
+    Null = 0x0000,  // nothing to do; lets a modal loop look at its state
     Create = 0x0001,
     Destroy = 0x0002,
     Paint = 0x000F,

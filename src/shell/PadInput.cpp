@@ -16,7 +16,8 @@ bool reached(std::uint32_t now, std::uint32_t when)
 
 bool PadInput::isHeld(PadAction action) const
 {
-    return std::any_of(holds.begin(), holds.end(), [action](const Hold& hold) { return hold.action == action; });
+    return std::any_of(
+        holds.begin(), holds.end(), [action](const Hold& hold) { return hold.action == action; });
 }
 
 std::optional<PadAction> PadInput::press(std::int32_t pad, PadSource source, PadAction action, std::uint32_t now)
@@ -40,9 +41,8 @@ std::optional<PadAction> PadInput::press(std::int32_t pad, PadSource source, Pad
 
 void PadInput::release(std::int32_t pad, PadSource source, PadAction action)
 {
-    std::erase_if(holds, [&](const Hold& hold) {
-        return hold.pad == pad && hold.source == source && hold.action == action;
-    });
+    std::erase_if(holds,
+                  [&](const Hold& hold) { return hold.pad == pad && hold.source == source && hold.action == action; });
     if (repeating && !isHeld(*repeating))
         repeating.reset();
 }

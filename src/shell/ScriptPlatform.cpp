@@ -53,8 +53,7 @@ int code(CellColor color)
 
 ScriptPlatform::ScriptPlatform(std::istream& script, std::ostream& out, std::ostream& errors, Failure fail)
     : script(script), out(out), errors(errors), fail(fail)
-{
-}
+{}
 
 std::optional<Message> ScriptPlatform::waitEvent(std::optional<std::uint32_t> deadline)
 {
@@ -95,13 +94,11 @@ std::optional<Message> ScriptPlatform::execute(const ScriptCommand& command)
         virtualClock.setBase(static_cast<std::int64_t>(command.number));
         return std::nullopt;
     case Kind::Key:
-        return Message{MessageTarget::MainWindow, MessageCode::KeyDown,
-                       static_cast<std::uint32_t>(command.number), 0};
+        return Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(command.number), 0};
     case Kind::Menu:
         if (!dialogs.empty())
             reject("a menu command while a dialog is open");
-        return Message{MessageTarget::MainWindow, MessageCode::Command,
-                       static_cast<std::uint32_t>(command.number), 0};
+        return Message{MessageTarget::MainWindow, MessageCode::Command, static_cast<std::uint32_t>(command.number), 0};
     case Kind::Wait:
         waits.push_back(PendingWait{virtualClock.elapsed() + command.number, dialogs.size()});
         return std::nullopt;
@@ -209,10 +206,9 @@ void ScriptPlatform::printState()
     const Capsule& current = game.currentCapsule();
     const Capsule& next = game.nextCapsule();
     out << "state=" << static_cast<int>(game.state()) << " level=" << game.levelIndex()
-        << " tick=" << game.tickInterval() << " base=" << game.baseInterval()
-        << " score=" << game.currentScore() << " viruses=" << game.cells().virusCount()
-        << " cur=" << current.columnA << ',' << current.rowA << ',' << code(current.colorA) << ','
-        << current.columnB << ',' << current.rowB << ',' << code(current.colorB)
+        << " tick=" << game.tickInterval() << " base=" << game.baseInterval() << " score=" << game.currentScore()
+        << " viruses=" << game.cells().virusCount() << " cur=" << current.columnA << ',' << current.rowA << ','
+        << code(current.colorA) << ',' << current.columnB << ',' << current.rowB << ',' << code(current.colorB)
         << " next=" << code(next.colorA) << ',' << code(next.colorB) << '\n';
 }
 
@@ -250,8 +246,8 @@ void ScriptPlatform::printHallOfFame()
 void ScriptPlatform::printKeys()
 {
     const Game& game = *theGame;
-    out << "keys=" << game.moveLeftKey() << ',' << game.moveRightKey() << ',' << game.turnLeftKey()
-        << ',' << game.turnRightKey() << ',' << game.dropKey() << ',' << game.pauseKey() << '\n';
+    out << "keys=" << game.moveLeftKey() << ',' << game.moveRightKey() << ',' << game.turnLeftKey() << ','
+        << game.turnRightKey() << ',' << game.dropKey() << ',' << game.pauseKey() << '\n';
 }
 
 void ScriptPlatform::writeShot(const std::string& file)

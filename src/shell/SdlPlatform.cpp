@@ -9,10 +9,10 @@
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
 
+#include "game/Game.h"
 #include "render/Canvas.h"
 #include "render/PictureData.h"
 #include "render/Renderer.h"
-#include "game/Game.h"
 #include "shell/DialogView.h"
 #include "shell/MainWindow.h"
 #include "shell/SdlKeyMap.h"
@@ -191,9 +191,9 @@ void SdlPlatform::loadFont(int pixels)
                                    static_cast<float>(pixels), &config);
     // The dialogs' text is smaller, so it is as wide as the dialog units
     // their rectangles are measured in.
-    dialogFont = io.Fonts->AddFontFromMemoryTTF(const_cast<unsigned char*>(bytes.data()),
-                                                static_cast<int>(bytes.size()),
-                                                static_cast<float>(DialogView::fontPixelsFor(pixels)), &config);
+    dialogFont =
+        io.Fonts->AddFontFromMemoryTTF(const_cast<unsigned char*>(bytes.data()), static_cast<int>(bytes.size()),
+                                       static_cast<float>(DialogView::fontPixelsFor(pixels)), &config);
     // The menu and the dialogs are laid out in units of the original window;
     // the backend multiplies them by the UI scale, which brings the glyphs
     // back to their own size.
@@ -441,8 +441,7 @@ void SdlPlatform::present()
         frame();
         if (trace != nullptr) {
             const auto now = std::chrono::system_clock::now().time_since_epoch();
-            *trace << "first-frame " << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
-                   << std::endl;
+            *trace << "first-frame " << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << std::endl;
         }
         return;
     }
@@ -458,8 +457,8 @@ void SdlPlatform::frame()
     // their proportions at every size with the font rasterised to match.
     ImGuiIO& io = ImGui::GetIO();
     const float scale = display.uiScale();
-    io.DisplaySize = ImVec2(static_cast<float>(display.outputWidth()) / scale,
-                            static_cast<float>(display.outputHeight()) / scale);
+    io.DisplaySize =
+        ImVec2(static_cast<float>(display.outputWidth()) / scale, static_cast<float>(display.outputHeight()) / scale);
     io.DisplayFramebufferScale = ImVec2(1.0f, 1.0f);
     // The backend drops the mouse while the window has no focus (always so
     // under the dummy driver); the events carry where it is.

@@ -13,7 +13,7 @@ public:
     enum class Side : std::int32_t {
         Negative = -1,  // left, or up
         Centre = 0,
-        Positive = 1,   // right, or down
+        Positive = 1,  // right, or down
     };
 
     // About half the travel to press; back below about a third to release.

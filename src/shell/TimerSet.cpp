@@ -22,7 +22,8 @@ void TimerSet::set(std::uint32_t id, std::uint32_t period, std::uint32_t now)
 
 void TimerSet::kill(std::uint32_t id)
 {
-    std::erase_if(timers, [id](const Timer& timer) { return timer.id == id; });
+    std::erase_if(
+        timers, [id](const Timer& timer) { return timer.id == id; });
 }
 
 bool TimerSet::isRunning(std::uint32_t id) const

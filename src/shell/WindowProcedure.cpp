@@ -140,8 +140,7 @@ void WindowProcedure::keyDown(std::int32_t key)
     } else if (key == game.dropKey()) {
         // A whole tick at once, which also restarts the timer's full period.
         if (game.state() == GameState::Playing)
-            window.sendMessage(Message{MessageTarget::MainWindow, MessageCode::Timer,
-                                       MainWindow::GameTimerId, 0});
+            window.sendMessage(Message{MessageTarget::MainWindow, MessageCode::Timer, MainWindow::GameTimerId, 0});
     } else if (key == game.pauseKey()) {
         if (game.state() == GameState::Paused) {
             game.setState(GameState::Playing);

@@ -18,8 +18,7 @@ class Renderer;
 class WindowProcedure final {
 public:
     static constexpr std::string_view AboutCaption = "QUINDEL";
-    static constexpr std::string_view AboutText =
-        "Quindel v1.0 - made by the Quindel crew, with SDL2 and Dear ImGui.";
+    static constexpr std::string_view AboutText = "Quindel v1.0 - made by the Quindel crew, with SDL2 and Dear ImGui.";
 
     // Menu command ids of IDR_MENU.
     static constexpr int CommandExit = 109;

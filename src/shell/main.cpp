@@ -30,8 +30,8 @@
 #include "shell/ScriptPlatform.h"
 #include "shell/SdlPlatform.h"
 #include "sound/SdlAudioLayer.h"
-#include "sound/SoundPlayer.h"
 #include "sound/SilentAudioLayer.h"
+#include "sound/SoundPlayer.h"
 
 namespace {
 
@@ -109,11 +109,14 @@ int runGame(const CommandLine& commandLine)
     platform->setTrace(trace);
     SdlAudioLayer audio;
     {
-        Game game(audio, [&platform, trace](Game& created) {
-            auto window = std::make_unique<MainWindow>(created, *platform);
-            window->setTrace(trace);
-            return window;
-        }, paths);
+        Game game(
+            audio,
+            [&platform, trace](Game& created) {
+                auto window = std::make_unique<MainWindow>(created, *platform);
+                window->setTrace(trace);
+                return window;
+            },
+            paths);
         game.run();
     }
     return 0;

@@ -25,51 +25,45 @@ void ModuleDecoder::ModuleDeleter::operator()(openmpt_module* module) const
 std::unique_ptr<ModuleDecoder> ModuleDecoder::fromFile(const std::string& file)
 {
     std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in) {
+    if (!in)
         return nullptr;
-    }
     const std::streamoff size = in.tellg();
-    if (size <= 0 || size > MaxModuleBytes) {
+    if (size <= 0 || size > MaxModuleBytes)
         return nullptr;
-    }
     std::vector<std::byte> data(static_cast<std::size_t>(size));
     in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(data.data()), size)) {
+    if (!in.read(reinterpret_cast<char*>(data.data()), size))
         return nullptr;
-    }
     return fromMemory(data);
 }
 
 std::unique_ptr<ModuleDecoder> ModuleDecoder::fromMemory(std::span<const std::byte> data)
 {
-    if (data.empty()) {
+    if (data.empty())
         return nullptr;
-    }
     int error = 0;
     const char* errorMessage = nullptr;
-    openmpt_module* module = openmpt_module_create_from_memory2(
-        data.data(), data.size(), openmpt_log_func_silent, nullptr, openmpt_error_func_ignore, nullptr,
-        &error, &errorMessage, nullptr);
-    if (errorMessage != nullptr) {
+    openmpt_module* module =
+        openmpt_module_create_from_memory2(data.data(), data.size(), openmpt_log_func_silent, nullptr,
+                                           openmpt_error_func_ignore, nullptr, &error, &errorMessage, nullptr);
+    if (errorMessage != nullptr)
         openmpt_free_string(errorMessage);
-    }
-    if (module == nullptr) {
+    if (module == nullptr)
         return nullptr;
-    }
     return std::make_unique<ModuleDecoder>(Token{}, module);
 }
 
-ModuleDecoder::ModuleDecoder(Token, openmpt_module* module) : module_(module)
+ModuleDecoder::ModuleDecoder(Token, openmpt_module* module) : handle(module)
 {
-    loopSeconds_ = openmpt_module_get_duration_seconds(module_.get());
+    loopLength = openmpt_module_get_duration_seconds(handle.get());
     // Songs in the game never end: they go round until the next one is asked for.
-    openmpt_module_set_repeat_count(module_.get(), -1);
+    openmpt_module_set_repeat_count(handle.get(), -1);
     // Four-channel modules pan hard left and right; half of that sits better
     // in headphones and still sounds wide on speakers.
-    openmpt_module_set_render_param(module_.get(), OPENMPT_MODULE_RENDER_STEREOSEPARATION_PERCENT, 50);
+    openmpt_module_set_render_param(handle.get(), OPENMPT_MODULE_RENDER_STEREOSEPARATION_PERCENT, 50);
     // A little headroom, so the clear sounds mixed on top of a loud passage
     // do not clip.
-    openmpt_module_set_render_param(module_.get(), OPENMPT_MODULE_RENDER_MASTERGAIN_MILLIBEL, -200);
+    openmpt_module_set_render_param(handle.get(), OPENMPT_MODULE_RENDER_MASTERGAIN_MILLIBEL, -200);
 }
 
 ModuleDecoder::~ModuleDecoder() = default;
@@ -83,14 +77,14 @@ void ModuleDecoder::render(std::span<std::int16_t> interleaved, int channels, in
     const std::size_t frames = interleaved.size() / static_cast<std::size_t>(channels);
     std::size_t done = 0;
     if (channels == 1) {
-        done = openmpt_module_read_mono(module_.get(), sampleRate, frames, interleaved.data());
+        done = openmpt_module_read_mono(handle.get(), sampleRate, frames, interleaved.data());
     } else if (channels == 2) {
-        done = openmpt_module_read_interleaved_stereo(module_.get(), sampleRate, frames, interleaved.data());
+        done = openmpt_module_read_interleaved_stereo(handle.get(), sampleRate, frames, interleaved.data());
     } else {
         std::array<std::int16_t, 2 * 512> pair{};
         while (done < frames) {
             const std::size_t want = std::min<std::size_t>(frames - done, pair.size() / 2);
-            const std::size_t got = openmpt_module_read_interleaved_stereo(module_.get(), sampleRate, want, pair.data());
+            const std::size_t got = openmpt_module_read_interleaved_stereo(handle.get(), sampleRate, want, pair.data());
             for (std::size_t f = 0; f < got; ++f) {
                 std::int16_t* out = interleaved.data() + (done + f) * static_cast<std::size_t>(channels);
                 out[0] = pair[2 * f];
@@ -98,9 +92,8 @@ void ModuleDecoder::render(std::span<std::int16_t> interleaved, int channels, in
                 std::fill(out + 2, out + channels, std::int16_t{0});
             }
             done += got;
-            if (got < want) {
+            if (got < want)
                 break;
-            }
         }
     }
     // A module that ends anyway (libopenmpt found no loop) leaves silence.
@@ -110,7 +103,7 @@ void ModuleDecoder::render(std::span<std::int16_t> interleaved, int channels, in
 
 double ModuleDecoder::loopSeconds() const
 {
-    return loopSeconds_;
+    return loopLength;
 }
 
 }  // namespace quindel

@@ -37,12 +37,11 @@ public:
     ModuleDecoder(Token, openmpt_module* module);
 
 private:
-
     struct ModuleDeleter {
         void operator()(openmpt_module* module) const;
     };
-    std::unique_ptr<openmpt_module, ModuleDeleter> module_;
-    double loopSeconds_ = 0.0;
+    std::unique_ptr<openmpt_module, ModuleDeleter> handle;
+    double loopLength = 0.0;
 };
 
 }  // namespace quindel

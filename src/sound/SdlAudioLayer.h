@@ -31,7 +31,7 @@ public:
     void close() override;
 
     // Whether a device was opened; false means everything is silent.
-    bool isOpen() const { return mixerOpen_; }
+    bool isOpen() const { return mixerOpen; }
 
 private:
     static void mixSong(void* self, std::uint8_t* stream, int length);
@@ -41,16 +41,16 @@ private:
         void operator()(Mix_Chunk* chunk) const;
     };
 
-    std::map<std::uint32_t, std::unique_ptr<Mix_Chunk, ChunkDeleter>> samples_;
-    std::map<std::uint32_t, std::unique_ptr<ModuleDecoder>> songs_;
-    std::uint32_t nextHandle_ = 1;
+    std::map<std::uint32_t, std::unique_ptr<Mix_Chunk, ChunkDeleter>> loadedSamples;
+    std::map<std::uint32_t, std::unique_ptr<ModuleDecoder>> loadedSongs;
+    std::uint32_t nextHandle = 1;
     // Read only by the audio thread, and only while the hook is installed.
-    ModuleDecoder* playing_ = nullptr;
-    int deviceRate_ = 0;
-    int deviceChannels_ = 0;
-    bool subsystemStarted_ = false;
-    bool mixerOpen_ = false;
-    bool hookInstalled_ = false;
+    ModuleDecoder* playing = nullptr;
+    int deviceRate = 0;
+    int deviceChannels = 0;
+    bool subsystemStarted = false;
+    bool mixerOpen = false;
+    bool hookInstalled = false;
 };
 
 }  // namespace quindel

@@ -6,65 +6,59 @@
 
 namespace quindel {
 
-SoundPlayer::SoundPlayer(AudioLayer& layer) : layer_(layer)
+SoundPlayer::SoundPlayer(AudioLayer& layer) : audio(layer)
 {
-    layer_.init(MixRate, MaxChannels, InitFlags);
-    moveSample_ = layer_.loadSample(std::string(MoveSampleFile));
-    whiteSample_ = layer_.loadSample(std::string(WhiteSampleFile));
-    blueSample_ = layer_.loadSample(std::string(BlueSampleFile));
-    greenSample_ = layer_.loadSample(std::string(GreenSampleFile));
+    audio.init(MixRate, MaxChannels, InitFlags);
+    moveSample = audio.loadSample(std::string(MoveSampleFile));
+    whiteSample = audio.loadSample(std::string(WhiteSampleFile));
+    blueSample = audio.loadSample(std::string(BlueSampleFile));
+    greenSample = audio.loadSample(std::string(GreenSampleFile));
 }
 
 SoundPlayer::~SoundPlayer()
 {
-    if (songLoaded_) {
-        layer_.freeSong(currentSong_);
-    }
-    layer_.close();
+    if (songIsLoaded)
+        audio.freeSong(currentSong);
+    audio.close();
 }
 
 void SoundPlayer::playSong(int index)
 {
-    if (observer_ != nullptr) {
-        observer_->songRequested(index);
-    }
+    if (requestObserver != nullptr)
+        requestObserver->songRequested(index);
     // Only the five songs exist; an index past them would read outside the
     // table, so it changes nothing instead.
-    if (index < 0 || index >= SongCount) {
+    if (index < 0 || index >= SongCount)
         return;
-    }
     // The last song is always freed first, even when the same one is asked
     // for again: that is what makes a new game restart its song.
-    if (songLoaded_) {
-        layer_.freeSong(currentSong_);
-    }
-    currentSong_ = layer_.loadSong(std::string(SongFiles[static_cast<std::size_t>(index)]));
-    layer_.playSong(currentSong_);
-    songLoaded_ = true;
+    if (songIsLoaded)
+        audio.freeSong(currentSong);
+    currentSong = audio.loadSong(std::string(SongFiles[static_cast<std::size_t>(index)]));
+    audio.playSong(currentSong);
+    songIsLoaded = true;
 }
 
 void SoundPlayer::playMoveSound()
 {
-    if (observer_ != nullptr) {
-        observer_->moveRequested();
-    }
-    layer_.playSound(moveSample_);
+    if (requestObserver != nullptr)
+        requestObserver->moveRequested();
+    audio.playSound(moveSample);
 }
 
 void SoundPlayer::playClearSound(CellColor color)
 {
-    if (observer_ != nullptr) {
-        observer_->clearRequested(color);
-    }
+    if (requestObserver != nullptr)
+        requestObserver->clearRequested(color);
     switch (color) {
     case CellColor::White:
-        layer_.playSound(whiteSample_);
+        audio.playSound(whiteSample);
         break;
     case CellColor::Blue:
-        layer_.playSound(blueSample_);
+        audio.playSound(blueSample);
         break;
     case CellColor::Green:
-        layer_.playSound(greenSample_);
+        audio.playSound(greenSample);
         break;
     default:
         break;

@@ -21,11 +21,8 @@ public:
     // clear and game over. The doubled slash is how the names have always been
     // written; the file system does not mind.
     static constexpr std::array<std::string_view, SongCount> SongFiles{
-        "music//pippirul.mod",
-        "music//century.mod",
-        "music//arkanoid.mod",
-        "music//beingboi.mod",
-        "music//cockatoo.mod",
+        "music//pippirul.mod", "music//century.mod",  "music//arkanoid.mod",
+        "music//beingboi.mod", "music//cockatoo.mod",
     };
     static constexpr std::string_view MoveSampleFile = "music//KPRLOTOM.wav";
     static constexpr std::string_view WhiteSampleFile = "music//sorry.wav";
@@ -48,18 +45,18 @@ public:
     // A colour other than White, Blue or Green plays nothing.
     void playClearSound(CellColor color);
 
-    bool songLoaded() const { return songLoaded_; }
-    void setObserver(SoundRequestObserver* observer) { observer_ = observer; }
+    bool songLoaded() const { return songIsLoaded; }
+    void setObserver(SoundRequestObserver* observer) { requestObserver = observer; }
 
 private:
-    AudioLayer& layer_;
-    SoundRequestObserver* observer_ = nullptr;
-    SongHandle currentSong_ = SongHandle::None;
-    SampleHandle moveSample_ = SampleHandle::None;
-    SampleHandle whiteSample_ = SampleHandle::None;
-    SampleHandle blueSample_ = SampleHandle::None;
-    SampleHandle greenSample_ = SampleHandle::None;
-    bool songLoaded_ = false;
+    AudioLayer& audio;
+    SoundRequestObserver* requestObserver = nullptr;
+    SongHandle currentSong = SongHandle::None;
+    SampleHandle moveSample = SampleHandle::None;
+    SampleHandle whiteSample = SampleHandle::None;
+    SampleHandle blueSample = SampleHandle::None;
+    SampleHandle greenSample = SampleHandle::None;
+    bool songIsLoaded = false;
 };
 
 }  // namespace quindel

@@ -146,8 +146,8 @@ void HallOfFame::insert(std::string_view name, std::int32_t newScore)
 void HallOfFame::addScore(std::int32_t points)
 {
     const std::int64_t sum = std::int64_t{score} + points;
-    score = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    score = static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
+                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace quindel

@@ -18,10 +18,9 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
+    for (std::size_t i = 0; i < a.size(); ++i)
         if (upperAscii(a[i]) != upperAscii(b[i]))
             return false;
-    }
     return true;
 }
 

@@ -9,8 +9,8 @@ namespace quindel {
 // bytes by hand keeps them the same on any host and never reads unaligned.
 constexpr std::int32_t readInt32LE(std::span<const unsigned char, 4> bytes)
 {
-    const std::uint32_t value = std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
-                                std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24;
+    const std::uint32_t value = std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16
+        | std::uint32_t{bytes[3]} << 24;
     return static_cast<std::int32_t>(value);
 }
 

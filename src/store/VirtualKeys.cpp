@@ -18,11 +18,10 @@ struct PunctuationKey final {
 };
 
 constexpr std::array<PunctuationKey, 21> PunctuationKeys{{
-    {'1', '!', 0x31}, {'2', '@', 0x32}, {'3', '#', 0x33}, {'4', '$', 0x34}, {'5', '%', 0x35},
-    {'6', '^', 0x36}, {'7', '&', 0x37}, {'8', '*', 0x38}, {'9', '(', 0x39}, {'0', ')', 0x30},
-    {';', ':', 0xBA}, {'=', '+', 0xBB}, {',', '<', 0xBC}, {'-', '_', 0xBD}, {'.', '>', 0xBE},
-    {'/', '?', 0xBF}, {'`', '~', 0xC0}, {'[', '{', 0xDB}, {'\\', '|', 0xDC}, {']', '}', 0xDD},
-    {'\'', '"', 0xDE},
+    {'1', '!', 0x31},  {'2', '@', 0x32}, {'3', '#', 0x33},  {'4', '$', 0x34}, {'5', '%', 0x35}, {'6', '^', 0x36},
+    {'7', '&', 0x37},  {'8', '*', 0x38}, {'9', '(', 0x39},  {'0', ')', 0x30}, {';', ':', 0xBA}, {'=', '+', 0xBB},
+    {',', '<', 0xBC},  {'-', '_', 0xBD}, {'.', '>', 0xBE},  {'/', '?', 0xBF}, {'`', '~', 0xC0}, {'[', '{', 0xDB},
+    {'\\', '|', 0xDC}, {']', '}', 0xDD}, {'\'', '"', 0xDE},
 }};
 
 }  // namespace
@@ -37,11 +36,16 @@ std::int16_t vkKeyScan(char character)
     if (c >= 'A' && c <= 'Z')
         return static_cast<std::int16_t>(ShiftState | c);
     switch (c) {
-    case ' ': return 0x20;
-    case '\b': return 0x08;
-    case '\t': return 0x09;
-    case '\r': return 0x0D;
-    default: break;
+    case ' ':
+        return 0x20;
+    case '\b':
+        return 0x08;
+    case '\t':
+        return 0x09;
+    case '\r':
+        return 0x0D;
+    default:
+        break;
     }
     for (const PunctuationKey& key : PunctuationKeys) {
         if (c == static_cast<unsigned char>(key.plain))

@@ -44,8 +44,7 @@ void load(Playfield& playfield, const std::vector<std::string>& rows)
     std::uint32_t viruses = 0;
     const int top = Playfield::Rows - static_cast<int>(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        for (int column = 0; column < Playfield::Columns && column < static_cast<int>(rows[i].size());
-             ++column) {
+        for (int column = 0; column < Playfield::Columns && column < static_cast<int>(rows[i].size()); ++column) {
             const char letter = rows[i][static_cast<std::size_t>(column)];
             if (letter == '.')
                 continue;
@@ -112,13 +111,7 @@ BENCHMARK(BM_FindMatchesFullBottleAllLines);
 // Three clearings in one chain: a row of halves, then the white column that
 // falls together, then the blue row the last halves fall into.
 const std::vector<std::string> chainBottle = {
-    "b.......",
-    "b.......",
-    "w.......",
-    "bbbb....",
-    "wWGW....",
-    "wGWG....",
-    "WBBB....",
+    "b.......", "b.......", "w.......", "bbbb....", "wWGW....", "wGWG....", "WBBB....",
 };
 
 // Loading the bottle is part of each iteration (a resolve empties it);

@@ -36,11 +36,14 @@ void frameAtSize(benchmark::State& state)
     SilentAudioLayer audio;
     MainWindow* window = nullptr;
     {
-        Game game(audio, [&](Game& created) {
-            auto made = std::make_unique<MainWindow>(created, *platform);
-            window = made.get();
-            return made;
-        }, GamePaths{directory / "highscore.dat", directory / "settings.dat"});
+        Game game(
+            audio,
+            [&](Game& created) {
+                auto made = std::make_unique<MainWindow>(created, *platform);
+                window = made.get();
+                return made;
+            },
+            GamePaths{directory / "highscore.dat", directory / "settings.dat"});
         if (state.range(2) != 0)
             platform->toggleIntegerScaling();
         SDL_SetWindowSize(platform->window(), static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));

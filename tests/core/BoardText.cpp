@@ -9,31 +9,47 @@ namespace {
 char letterOf(CellColor color)
 {
     switch (color) {
-    case CellColor::White: return 'w';
-    case CellColor::Blue: return 'b';
-    case CellColor::Green: return 'g';
-    default: return '?';
+    case CellColor::White:
+        return 'w';
+    case CellColor::Blue:
+        return 'b';
+    case CellColor::Green:
+        return 'g';
+    default:
+        return '?';
     }
 }
 
 CellColor colorOf(char letter)
 {
     switch (letter) {
-    case 'w': case 'W': return CellColor::White;
-    case 'b': case 'B': return CellColor::Blue;
-    case 'g': case 'G': return CellColor::Green;
-    default: throw std::invalid_argument(std::string("no colour ") + letter);
+    case 'w':
+    case 'W':
+        return CellColor::White;
+    case 'b':
+    case 'B':
+        return CellColor::Blue;
+    case 'g':
+    case 'G':
+        return CellColor::Green;
+    default:
+        throw std::invalid_argument(std::string("no colour ") + letter);
     }
 }
 
 char markOf(CellLink link)
 {
     switch (link) {
-    case CellLink::LeftHalf: return '<';
-    case CellLink::RightHalf: return '>';
-    case CellLink::TopHalf: return '^';
-    case CellLink::BottomHalf: return 'v';
-    default: return '.';
+    case CellLink::LeftHalf:
+        return '<';
+    case CellLink::RightHalf:
+        return '>';
+    case CellLink::TopHalf:
+        return '^';
+    case CellLink::BottomHalf:
+        return 'v';
+    default:
+        return '.';
     }
 }
 
@@ -41,22 +57,40 @@ char markOf(CellLink link)
 bool partnerOffset(CellLink link, int& dc, int& dr)
 {
     switch (link) {
-    case CellLink::LeftHalf: dc = 1; dr = 0; return true;
-    case CellLink::RightHalf: dc = -1; dr = 0; return true;
-    case CellLink::TopHalf: dc = 0; dr = 1; return true;
-    case CellLink::BottomHalf: dc = 0; dr = -1; return true;
-    default: return false;
+    case CellLink::LeftHalf:
+        dc = 1;
+        dr = 0;
+        return true;
+    case CellLink::RightHalf:
+        dc = -1;
+        dr = 0;
+        return true;
+    case CellLink::TopHalf:
+        dc = 0;
+        dr = 1;
+        return true;
+    case CellLink::BottomHalf:
+        dc = 0;
+        dr = -1;
+        return true;
+    default:
+        return false;
     }
 }
 
 CellLink mirrorOf(CellLink link)
 {
     switch (link) {
-    case CellLink::LeftHalf: return CellLink::RightHalf;
-    case CellLink::RightHalf: return CellLink::LeftHalf;
-    case CellLink::TopHalf: return CellLink::BottomHalf;
-    case CellLink::BottomHalf: return CellLink::TopHalf;
-    default: return CellLink::Single;
+    case CellLink::LeftHalf:
+        return CellLink::RightHalf;
+    case CellLink::RightHalf:
+        return CellLink::LeftHalf;
+    case CellLink::TopHalf:
+        return CellLink::BottomHalf;
+    case CellLink::BottomHalf:
+        return CellLink::TopHalf;
+    default:
+        return CellLink::Single;
     }
 }
 
@@ -89,11 +123,21 @@ void BoardText::load(Playfield& playfield, const std::vector<std::string>& rows)
             cell->color = colorOf(letter);
             cell->kind = letter >= 'A' && letter <= 'Z' ? CellKind::Virus : CellKind::PillHalf;
             switch (mark) {
-            case '<': cell->link = CellLink::LeftHalf; break;
-            case '>': cell->link = CellLink::RightHalf; break;
-            case '^': cell->link = CellLink::TopHalf; break;
-            case 'v': cell->link = CellLink::BottomHalf; break;
-            default: cell->link = CellLink::Single; break;
+            case '<':
+                cell->link = CellLink::LeftHalf;
+                break;
+            case '>':
+                cell->link = CellLink::RightHalf;
+                break;
+            case '^':
+                cell->link = CellLink::TopHalf;
+                break;
+            case 'v':
+                cell->link = CellLink::BottomHalf;
+                break;
+            default:
+                cell->link = CellLink::Single;
+                break;
             }
         }
     }
@@ -137,13 +181,11 @@ std::string brokenInvariant(const Playfield& playfield)
                 return where + " is still in a clearing phase";
             switch (cell->kind) {
             case CellKind::Empty:
-                if (cell->color != CellColor::NoColor || cell->link != CellLink::Single
-                    || cell->partner != nullptr)
+                if (cell->color != CellColor::NoColor || cell->link != CellLink::Single || cell->partner != nullptr)
                     return where + " is empty but not clean";
                 break;
             case CellKind::Virus:
-                if (!isRealColor(cell->color) || cell->link != CellLink::Single
-                    || cell->partner != nullptr)
+                if (!isRealColor(cell->color) || cell->link != CellLink::Single || cell->partner != nullptr)
                     return where + " is a virus with a colour or link it cannot have";
                 break;
             case CellKind::PillHalf: {
@@ -183,8 +225,7 @@ std::string unstableSquare(const Playfield& playfield)
             if (cell->kind != CellKind::PillHalf)
                 continue;
             const bool hangs = (cell->link == CellLink::Single && empty(column, row + 1))
-                || (cell->link == CellLink::LeftHalf && empty(column, row + 1)
-                    && empty(column + 1, row + 1))
+                || (cell->link == CellLink::LeftHalf && empty(column, row + 1) && empty(column + 1, row + 1))
                 || (cell->link == CellLink::BottomHalf && empty(column, row + 1));
             if (hangs)
                 return at(column, row) + " hangs over an empty square";

@@ -30,8 +30,8 @@ struct Where {
 
 std::ostream& operator<<(std::ostream& out, const Where& w)
 {
-    return out << "A(" << w.columnA << ", " << w.rowA << ", " << static_cast<int>(w.colorA) << ") B("
-               << w.columnB << ", " << w.rowB << ", " << static_cast<int>(w.colorB) << ")";
+    return out << "A(" << w.columnA << ", " << w.rowA << ", " << static_cast<int>(w.colorA) << ") B(" << w.columnB
+               << ", " << w.rowB << ", " << static_cast<int>(w.colorB) << ")";
 }
 
 Where where(const Capsule& c)
@@ -87,25 +87,33 @@ const Move left = [](Capsule& c, const Playfield& p) { turnLeft(c, p); };
 TEST(Capsule, TurnRightAtWallsAndAgainstCells)
 {
     runMoves({
-        {"standing mid-bottle lies in the lower row, one column left", right,
-         {3, 6, W, 3, 5, B}, {}, {2, 6, W, 3, 6, B}},
-        {"standing mid-bottle, the square is taken", right, {3, 6, W, 3, 5, B}, {{2, 6}},
-         {3, 6, W, 3, 5, B}},
-        {"only the one square is tested", right, {3, 6, W, 3, 5, B}, {{2, 5}, {4, 5}, {4, 6}},
+        {"standing mid-bottle lies in the lower row, one column left",
+         right,
+         {3, 6, W, 3, 5, B},
+         {},
          {2, 6, W, 3, 6, B}},
-        {"standing at the left wall lies one row higher", right, {0, 6, W, 0, 5, B}, {},
+        {"standing mid-bottle, the square is taken", right, {3, 6, W, 3, 5, B}, {{2, 6}}, {3, 6, W, 3, 5, B}},
+        {"only the one square is tested", right, {3, 6, W, 3, 5, B}, {{2, 5}, {4, 5}, {4, 6}}, {2, 6, W, 3, 6, B}},
+        {"standing at the left wall lies one row higher", right, {0, 6, W, 0, 5, B}, {}, {0, 5, W, 1, 5, B}},
+        {"at the left wall the square beside the upper half is tested",
+         right,
+         {0, 6, W, 0, 5, B},
+         {{1, 6}},
          {0, 5, W, 1, 5, B}},
-        {"at the left wall the square beside the upper half is tested", right,
-         {0, 6, W, 0, 5, B}, {{1, 6}}, {0, 5, W, 1, 5, B}},
         {"at the left wall, taken", right, {0, 6, W, 0, 5, B}, {{1, 5}}, {0, 6, W, 0, 5, B}},
         {"standing at the right wall", right, {7, 6, W, 7, 5, B}, {}, {6, 6, W, 7, 6, B}},
         {"standing at the top", right, {3, 1, W, 3, 0, B}, {}, {2, 1, W, 3, 1, B}},
-        {"lying stands up over its right half, left colour on top", right,
-         {2, 8, W, 3, 8, B}, {}, {3, 8, B, 3, 7, W}},
-        {"lying, blocked above the right half: colours swap in place", right,
-         {2, 8, W, 3, 8, B}, {{3, 7}}, {2, 8, B, 3, 8, W}},
-        {"lying, a taken square above the left half does not matter", right,
-         {2, 8, W, 3, 8, B}, {{2, 7}}, {3, 8, B, 3, 7, W}},
+        {"lying stands up over its right half, left colour on top", right, {2, 8, W, 3, 8, B}, {}, {3, 8, B, 3, 7, W}},
+        {"lying, blocked above the right half: colours swap in place",
+         right,
+         {2, 8, W, 3, 8, B},
+         {{3, 7}},
+         {2, 8, B, 3, 8, W}},
+        {"lying, a taken square above the left half does not matter",
+         right,
+         {2, 8, W, 3, 8, B},
+         {{2, 7}},
+         {3, 8, B, 3, 7, W}},
         {"lying at the right wall", right, {6, 8, W, 7, 8, B}, {}, {7, 8, B, 7, 7, W}},
         {"lying in row 0 never turns", right, {3, 0, W, 4, 0, B}, {}, {3, 0, W, 4, 0, B}},
     });
@@ -114,20 +122,14 @@ TEST(Capsule, TurnRightAtWallsAndAgainstCells)
 TEST(Capsule, TurnLeftAtWallsAndAgainstCells)
 {
     runMoves({
-        {"standing mid-bottle lies in the lower row to the right", left, {3, 6, W, 3, 5, B}, {},
-         {3, 6, B, 4, 6, W}},
-        {"standing mid-bottle, the square is taken", left, {3, 6, W, 3, 5, B}, {{4, 6}},
-         {3, 6, W, 3, 5, B}},
+        {"standing mid-bottle lies in the lower row to the right", left, {3, 6, W, 3, 5, B}, {}, {3, 6, B, 4, 6, W}},
+        {"standing mid-bottle, the square is taken", left, {3, 6, W, 3, 5, B}, {{4, 6}}, {3, 6, W, 3, 5, B}},
         {"standing at the left wall", left, {0, 6, W, 0, 5, B}, {}, {0, 6, B, 1, 6, W}},
-        {"standing at the right wall lies one column in", left, {7, 6, W, 7, 5, B}, {},
-         {6, 6, B, 7, 6, W}},
+        {"standing at the right wall lies one column in", left, {7, 6, W, 7, 5, B}, {}, {6, 6, B, 7, 6, W}},
         {"at the right wall, taken", left, {7, 6, W, 7, 5, B}, {{6, 6}}, {7, 6, W, 7, 5, B}},
-        {"at the right wall only (6, y + 1) is tested", left, {7, 6, W, 7, 5, B}, {{6, 5}},
-         {6, 6, B, 7, 6, W}},
-        {"lying stands up over its left half, right colour on top", left, {2, 8, W, 3, 8, B}, {},
-         {2, 8, W, 2, 7, B}},
-        {"lying, blocked above the left half: nothing", left, {2, 8, W, 3, 8, B}, {{2, 7}},
-         {2, 8, W, 3, 8, B}},
+        {"at the right wall only (6, y + 1) is tested", left, {7, 6, W, 7, 5, B}, {{6, 5}}, {6, 6, B, 7, 6, W}},
+        {"lying stands up over its left half, right colour on top", left, {2, 8, W, 3, 8, B}, {}, {2, 8, W, 2, 7, B}},
+        {"lying, blocked above the left half: nothing", left, {2, 8, W, 3, 8, B}, {{2, 7}}, {2, 8, W, 3, 8, B}},
         {"lying in row 0 never turns", left, {3, 0, W, 4, 0, B}, {}, {3, 0, W, 4, 0, B}},
     });
 }
@@ -171,22 +173,18 @@ TEST(Capsule, DropsAndSideMovesStopAtWallsAndCells)
         {"lying in row 15 stays", down, {3, 15, W, 4, 15, B}, {}, {3, 15, W, 4, 15, B}},
         {"standing drops", down, {3, 6, W, 3, 5, B}, {}, {3, 7, W, 3, 6, B}},
         {"standing on a cell stays", down, {3, 6, W, 3, 5, B}, {{3, 7}}, {3, 6, W, 3, 5, B}},
-        {"standing with its lower half in row 15 stays", down, {3, 15, W, 3, 14, B}, {},
-         {3, 15, W, 3, 14, B}},
+        {"standing with its lower half in row 15 stays", down, {3, 15, W, 3, 14, B}, {}, {3, 15, W, 3, 14, B}},
         {"left along a row", toLeft, {3, 5, W, 4, 5, B}, {}, {2, 5, W, 3, 5, B}},
         {"left at the wall", toLeft, {0, 5, W, 1, 5, B}, {}, {0, 5, W, 1, 5, B}},
         {"left into a cell", toLeft, {3, 5, W, 4, 5, B}, {{2, 5}}, {3, 5, W, 4, 5, B}},
-        {"standing left needs both squares", toLeft, {3, 6, W, 3, 5, B}, {{2, 5}},
-         {3, 6, W, 3, 5, B}},
-        {"standing left, lower square taken", toLeft, {3, 6, W, 3, 5, B}, {{2, 6}},
-         {3, 6, W, 3, 5, B}},
+        {"standing left needs both squares", toLeft, {3, 6, W, 3, 5, B}, {{2, 5}}, {3, 6, W, 3, 5, B}},
+        {"standing left, lower square taken", toLeft, {3, 6, W, 3, 5, B}, {{2, 6}}, {3, 6, W, 3, 5, B}},
         {"standing left at the wall", toLeft, {0, 6, W, 0, 5, B}, {}, {0, 6, W, 0, 5, B}},
         {"right along a row", toRight, {3, 5, W, 4, 5, B}, {}, {4, 5, W, 5, 5, B}},
         {"right at the wall", toRight, {6, 5, W, 7, 5, B}, {}, {6, 5, W, 7, 5, B}},
         {"right into a cell", toRight, {3, 5, W, 4, 5, B}, {{5, 5}}, {3, 5, W, 4, 5, B}},
         {"standing right", toRight, {3, 6, W, 3, 5, B}, {}, {4, 6, W, 4, 5, B}},
-        {"standing right, upper square taken", toRight, {3, 6, W, 3, 5, B}, {{4, 5}},
-         {3, 6, W, 3, 5, B}},
+        {"standing right, upper square taken", toRight, {3, 6, W, 3, 5, B}, {{4, 5}}, {3, 6, W, 3, 5, B}},
         {"standing right at the wall", toRight, {7, 6, W, 7, 5, B}, {}, {7, 6, W, 7, 5, B}},
     });
 }
@@ -238,12 +236,12 @@ TEST(Capsule, ColoursComeFromTwoDrawsAfterSeedingWithTheSeconds)
         CellColor b;
     };
     const Case cases[] = {
-        {0, G, W},             // 38, 7719
-        {1, G, G},             // 41, 18467
-        {2, W, G},             // 45, 29216
-        {1'700'000'000, B, B}, // 28462, 1027
-        {1'700'000'001, G, W}, // 28466, 11775
-        {1'765'180'800, W, B}, // 20601, 24910
+        {0, G, W},              // 38, 7719
+        {1, G, G},              // 41, 18467
+        {2, W, G},              // 45, 29216
+        {1'700'000'000, B, B},  // 28462, 1027
+        {1'700'000'001, G, W},  // 28466, 11775
+        {1'765'180'800, W, B},  // 20601, 24910
     };
     test::FixedTimeSource clock;
     for (const Case& c : cases) {

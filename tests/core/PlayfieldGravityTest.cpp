@@ -42,10 +42,8 @@ TEST(Settle, EverythingUnsupportedFallsARowPerFrame)
         {"viruses never move", {"W.", "..", ".."}, {"W.", "..", ".."}, 1},
         // The capsule follows the loose half under it in the same pass, then
         // stays held by it with one square free.
-        {"a capsule follows a falling half", {"w<b>", "g.", "..", ".."},
-         {"....", "....", "w<b>", "g."}, 3},
-        {"a half falls beside a held capsule", {"..w<b>", "..G.b.", "......"},
-         {"..w<b>", "..G...", "....b."}, 2},
+        {"a capsule follows a falling half", {"w<b>", "g.", "..", ".."}, {"....", "....", "w<b>", "g."}, 3},
+        {"a half falls beside a held capsule", {"..w<b>", "..G.b.", "......"}, {"..w<b>", "..G...", "....b."}, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

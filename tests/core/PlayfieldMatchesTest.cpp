@@ -46,15 +46,16 @@ TEST(FindMatches, OnlyRunsOfFourOrMoreOfOneColourAreLines)
         {"four in a row at the right wall", {"........G.g.g.g."}, true, {Green}, 4},
         {"a full row is one line", {"b.b.B.b.b.b.B.b."}, true, {Blue}, 8},
         {"a column of eight to the bottom is one line",
-         {"g.", "g.", "g.", "G.", "g.", "g.", "g.", "g."}, true, {Green}, 8},
+         {"g.", "g.", "g.", "G.", "g.", "g.", "g.", "g."},
+         true,
+         {Green},
+         8},
         {"another colour breaks the run", {"w.w.b.w.w.w....."}, false, {}, 0},
         {"a gap breaks the run", {"w.w...w.w.w....."}, false, {}, 0},
         {"viruses and halves line up together", {"W.w<w>W........."}, true, {White}, 4},
         // Vertical lines are heard first, then horizontal ones row by row.
-        {"sounds in scan order", {"..b.......", "..b.......", "..b.......", "g.b.g.g.g.g."},
-         true, {Blue, Green}, 8},
-        {"two lines in one column", {"w.", "w.", "w.", "w.", "b.", "b.", "b.", "b."}, true,
-         {White, Blue}, 8},
+        {"sounds in scan order", {"..b.......", "..b.......", "..b.......", "g.b.g.g.g.g."}, true, {Blue, Green}, 8},
+        {"two lines in one column", {"w.", "w.", "w.", "w.", "b.", "b.", "b.", "b."}, true, {White, Blue}, 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -89,8 +90,7 @@ TEST(FindMatches, ScoresAsTheChainAndTheSpeedSay)
     };
     const Case cases[] = {
         {"a virus and three halves", 0, 700, {}, 0, {"w.", "w.", "w.", "W."}, 5},
-        {"two lines crossing in a virus", 4, 300, {}, 0,
-         {"......w.", "......w.", "......w.", "w.w.w.W."}, 266},
+        {"two lines crossing in a virus", 4, 300, {}, 0, {"......w.", "......w.", "......w.", "w.w.w.W."}, 266},
         {"halves alone score nothing", 0, 700, {}, 0, {"b.b.b.b.b......."}, 0},
         {"a later pass after a virus", 0, 700, virusLine, 1, halvesLine, 9},
         {"a later pass in a chain that hit no virus", 0, 700, halvesLine, 1, halvesLine, 0},
@@ -98,8 +98,13 @@ TEST(FindMatches, ScoresAsTheChainAndTheSpeedSay)
         {"a line of five: a point for the fifth", 0, 700, {}, 0, {"W.w.w.w.w......."}, 8},
         // The whole pass counts once a virus is hit in it, also the lines
         // of halves scanned before it.
-        {"halves scanned before the virus line", 0, 700, {}, 0,
-         {"g.........w.", "g.........w.", "g.........w.", "g.........W."}, 20},
+        {"halves scanned before the virus line",
+         0,
+         700,
+         {},
+         0,
+         {"g.........w.", "g.........w.", "g.........w.", "g.........W."},
+         20},
         // The remainder is dropped once, from the whole product.
         {"one division at the end", 19, 1100, {}, 0, {"b.b.B.b........."}, 72},
         {"nothing found", 3, 100, {}, 0, {"W.W.W..........."}, 0},
@@ -133,12 +138,13 @@ TEST(ClearMarked, ACellInTwoLinesIsClearedAndCountedOnce)
     Playfield playfield;
     RecordingOwner owner;
     playfield.setOwner(&owner);
-    BoardText::load(playfield, {
-        "......w.........",
-        "......w.........",
-        "......w.........",
-        "w.w.w.W.......B.",
-    });
+    BoardText::load(playfield,
+                    {
+                        "......w.........",
+                        "......w.........",
+                        "......w.........",
+                        "w.w.w.W.......B.",
+                    });
     playfield.setVirusCount(2);
     ASSERT_TRUE(playfield.findMatches(0));
     EXPECT_EQ(countPhase(playfield, CellPhase::Marked), 7);
@@ -146,10 +152,8 @@ TEST(ClearMarked, ACellInTwoLinesIsClearedAndCountedOnce)
     // Each frame shows the next burst phase; the fourth shows the squares empty.
     std::vector<int> shown;
     owner.onRedraw = [&] {
-        shown.push_back(countPhase(playfield, CellPhase::Burst1) * 1000
-                        + countPhase(playfield, CellPhase::Burst2) * 100
-                        + countPhase(playfield, CellPhase::Burst3) * 10
-                        + test::countViruses(playfield));
+        shown.push_back(countPhase(playfield, CellPhase::Burst1) * 1000 + countPhase(playfield, CellPhase::Burst2) * 100
+                        + countPhase(playfield, CellPhase::Burst3) * 10 + test::countViruses(playfield));
     };
     owner.events.clear();
     playfield.clearMarked();
@@ -201,13 +205,14 @@ TEST(Resolve, AChainScoresMoreAndRepeatsTheLevelBonus)
     RecordingOwner owner;
     owner.level = 1;
     playfield.setOwner(&owner);
-    BoardText::load(playfield, {
-        "b...............",
-        "w...............",
-        "w...............",
-        "w...............",
-        "W.b.b.b.........",
-    });
+    BoardText::load(playfield,
+                    {
+                        "b...............",
+                        "w...............",
+                        "w...............",
+                        "w...............",
+                        "W.b.b.b.........",
+                    });
     playfield.setVirusCount(1);
     playfield.resolve();
 
@@ -231,10 +236,11 @@ TEST(Resolve, AHalfWhosePartnerWasClearedFallsAlone)
     Playfield playfield;
     RecordingOwner owner;
     playfield.setOwner(&owner);
-    BoardText::load(playfield, {
-        "....g^..........",
-        "G.b.bvb.b.......",
-    });
+    BoardText::load(playfield,
+                    {
+                        "....g^..........",
+                        "G.b.bvb.b.......",
+                    });
     playfield.setVirusCount(1);
     playfield.resolve();
     std::vector<std::string> expected(16, "................");
@@ -247,13 +253,14 @@ TEST(Resolve, AHalfWhosePartnerWasClearedFallsAlone)
 TEST(Resolve, ABottleWithoutAnOwnerResolvesQuietly)
 {
     Playfield playfield;
-    BoardText::load(playfield, {
-        "b...........g^..",
-        "w...........gv..",
-        "w...............",
-        "w...............",
-        "W.b.b.b.........",
-    });
+    BoardText::load(playfield,
+                    {
+                        "b...........g^..",
+                        "w...........gv..",
+                        "w...............",
+                        "w...............",
+                        "W.b.b.b.........",
+                    });
     playfield.setVirusCount(1);
     playfield.resolve();
     std::vector<std::string> expected(16, "................");

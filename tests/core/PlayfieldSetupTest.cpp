@@ -120,11 +120,18 @@ TEST(PlayfieldSetup, WouldMakeLineCountsBothWaysAndIgnoresTheTopRows)
         {"three to the right at the wall", {"..........W.W.W."}, 4, 15, 0, true},
         // Upward only rows 3 and below are counted: cells higher up never
         // hold a virus during set-up.
-        {"rows above 3 not counted", {"W.", "W.", "W.", "..", "..", "..", "..", "..", "..", "..", "..",
-                                      "..", "..", "..", ".."},
-         0, 4, 0, false},
-        {"row 3 counted", {"W.", "..", "W.", "W.", "..", "..", "..", "..", "..", "..", "..", "..", ".."},
-         0, 4, 0, true},
+        {"rows above 3 not counted",
+         {"W.", "W.", "W.", "..", "..", "..", "..", "..", "..", "..", "..", "..", "..", "..", ".."},
+         0,
+         4,
+         0,
+         false},
+        {"row 3 counted",
+         {"W.", "..", "W.", "W.", "..", "..", "..", "..", "..", "..", "..", "..", ".."},
+         0,
+         4,
+         0,
+         true},
     };
     for (const Case& c : cases) {
         std::vector<std::string> rows;

@@ -64,11 +64,21 @@ TEST(RandomPlay, EveryLandingLeavesASoundStableBottle)
         const int actions = std::uniform_int_distribution<int>(0, 24)(dice);
         for (int i = 0; i < actions; ++i) {
             switch (std::uniform_int_distribution<int>(0, 5)(dice)) {
-            case 0: moveLeft(*current, playfield); break;
-            case 1: moveRight(*current, playfield); break;
-            case 2: turnLeft(*current, playfield); break;
-            case 3: turnRight(*current, playfield); break;
-            default: dropCapsule(*current, playfield); break;
+            case 0:
+                moveLeft(*current, playfield);
+                break;
+            case 1:
+                moveRight(*current, playfield);
+                break;
+            case 2:
+                turnLeft(*current, playfield);
+                break;
+            case 3:
+                turnRight(*current, playfield);
+                break;
+            default:
+                dropCapsule(*current, playfield);
+                break;
             }
             ASSERT_EQ(brokenCapsule(*current, playfield), "");
         }

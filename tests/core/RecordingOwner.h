@@ -36,10 +36,7 @@ public:
     std::uint32_t levelIndex() const override { return level; }
     std::uint32_t tickInterval() const override { return interval; }
     void addScore(std::int32_t points) override { record(OwnerEvent::Type::Score, points); }
-    void playClearSound(CellColor color) override
-    {
-        record(OwnerEvent::Type::Sound, static_cast<std::int64_t>(color));
-    }
+    void playClearSound(CellColor color) override { record(OwnerEvent::Type::Sound, static_cast<std::int64_t>(color)); }
     void speedUp() override { record(OwnerEvent::Type::SpeedUp, 0); }
     void requestRedraw(RedrawRequest request) override
     {

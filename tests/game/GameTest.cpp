@@ -70,13 +70,16 @@ protected:
 
     Game& make()
     {
-        game = std::make_unique<Game>(audio, [this](Game& created) {
-            created.soundPlayer().setObserver(&songs);
-            seenDuringCreation = theGame == &created;
-            auto recorder = std::make_unique<RecordingWindow>();
-            window = recorder.get();
-            return recorder;
-        }, paths);
+        game = std::make_unique<Game>(
+            audio,
+            [this](Game& created) {
+                created.soundPlayer().setObserver(&songs);
+                seenDuringCreation = theGame == &created;
+                auto recorder = std::make_unique<RecordingWindow>();
+                window = recorder.get();
+                return recorder;
+            },
+            paths);
         return *game;
     }
 
@@ -121,13 +124,9 @@ TEST_F(GameTest, DifficultyAndSpeedKeepTheirLimits)
         std::uint32_t base;
     };
     const Case cases[] = {
-        {99, 0, 700, 700},     // below the floor: ignored
-        {100, 0, 100, 100},
-        {100, 3, 100, 100},    // the floor holds
-        {101, 1, 100, 101},
-        {101, 2, 100, 101},
-        {300, 5, 295, 300},
-        {1100, 1, 1099, 1100},
+        {99, 0, 700, 700},                       // below the floor: ignored
+        {100, 0, 100, 100}, {100, 3, 100, 100},  // the floor holds
+        {101, 1, 100, 101}, {101, 2, 100, 101}, {300, 5, 295, 300}, {1100, 1, 1099, 1100},
     };
     Game& g = make();
     for (const Case& c : cases) {

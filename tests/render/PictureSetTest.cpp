@@ -25,9 +25,8 @@ struct Expected {
 std::vector<Expected> everyPicture()
 {
     std::vector<Expected> all{
-        {"IDB_BACKGROUND", 800, 600, 8, 256}, {"IDB_TITLESCREEN", 800, 600, 8, 128},
-        {"IDB_PAUSE", 300, 121, 8, 256},      {"IDB_LEVELCLEAR", 280, 178, 8, 256},
-        {"IDB_GAMEOVER", 300, 178, 24, 0},    {"IDB_EMPTY", 32, 32, 24, 0},
+        {"IDB_BACKGROUND", 800, 600, 8, 256}, {"IDB_TITLESCREEN", 800, 600, 8, 128}, {"IDB_PAUSE", 300, 121, 8, 256},
+        {"IDB_LEVELCLEAR", 280, 178, 8, 256}, {"IDB_GAMEOVER", 300, 178, 24, 0},     {"IDB_EMPTY", 32, 32, 24, 0},
         {"IDB_CHARS", 288, 14, 24, 0},        {"IDB_NUMBERS", 200, 28, 24, 0},
     };
     for (int n = 1; n <= 20; ++n) {
@@ -168,8 +167,8 @@ TEST(PictureSet, GlyphStripsHoldEachGlyphInItsOwnCell)
             EXPECT_TRUE(exactGlyphColour);
             ASSERT_GT(ink, 0.0);
             EXPECT_NEAR(inkX / ink, (strip.width - 1) / 2.0, strip.width / 5.0);
-            for (auto [x, y] : {std::pair{0, 0}, {strip.width - 1, 0}, {0, strip.height - 1},
-                                {strip.width - 1, strip.height - 1}}) {
+            for (auto [x, y] :
+                 {std::pair{0, 0}, {strip.width - 1, 0}, {0, strip.height - 1}, {strip.width - 1, strip.height - 1}}) {
                 EXPECT_EQ(test::picturePixel(p, x0 + x, y), TextFill);
             }
             for (const auto& other : seen) {
@@ -193,10 +192,10 @@ TEST(PictureSet, BackgroundBoxesAreFilledWhereTheDrawingsLand)
 {
     SDL_Surface* p = test::decodedPicture("IDB_BACKGROUND");
     ASSERT_NE(p, nullptr);
-    for (const Region& r : {Region{"bottle", 272, 44, 256, 512, BottleFill}, Region{"preview", 99, 78, 64, 32, BottleFill},
-                            Region{"level", 106, 210, 107, 107, LevelFill},
-                            Region{"hall of fame", 48, 420, 160, 133, TextFill},
-                            Region{"score, eight digits", 600, 531, 167, 28, TextFill}}) {
+    for (const Region& r :
+         {Region{"bottle", 272, 44, 256, 512, BottleFill}, Region{"preview", 99, 78, 64, 32, BottleFill},
+          Region{"level", 106, 210, 107, 107, LevelFill}, Region{"hall of fame", 48, 420, 160, 133, TextFill},
+          Region{"score, eight digits", 600, 531, 167, 28, TextFill}}) {
         SCOPED_TRACE(r.what);
         int wrong = 0;
         for (int y = r.y; y < r.y + r.h; ++y) {

@@ -174,8 +174,10 @@ TEST_F(RendererBoard, FallingCapsuleShowsLinkedHalvesInEitherOrientation)
     const CapsuleCase cases[] = {
         {"lying, A left", 3, 0, 4, 0, C::White, C::Blue, "IDB_PILL_WHITE4_1", 368, 44, "IDB_PILL_BLUE2_1", 400, 44},
         {"lying, A right", 4, 0, 3, 0, C::White, C::Blue, "IDB_PILL_BLUE4_1", 368, 44, "IDB_PILL_WHITE2_1", 400, 44},
-        {"standing, A below", 3, 1, 3, 0, C::Green, C::White, "IDB_PILL_GREEN3_1", 368, 76, "IDB_PILL_WHITE1_1", 368, 44},
-        {"standing, A above", 3, 0, 3, 1, C::Green, C::White, "IDB_PILL_WHITE3_1", 368, 76, "IDB_PILL_GREEN1_1", 368, 44},
+        {"standing, A below", 3, 1, 3, 0, C::Green, C::White, "IDB_PILL_GREEN3_1", 368, 76, "IDB_PILL_WHITE1_1", 368,
+         44},
+        {"standing, A above", 3, 0, 3, 1, C::Green, C::White, "IDB_PILL_WHITE3_1", 368, 76, "IDB_PILL_GREEN1_1", 368,
+         44},
         {"no colour in A", 0, 15, 1, 15, C::NoColor, C::Green, nullptr, 272, 524, "IDB_PILL_GREEN2_1", 304, 524},
     };
     for (const CapsuleCase& c : cases) {

@@ -29,17 +29,17 @@ TEST_F(DialogHostTest, ASortedListOrdersIgnoringCaseAndSelectsByPrefix)
         dialog.addString(1029, std::string(1, c));
     for (const char* name : {"UP", "DOWN", "LEFT", "RIGHT", "CTRL", "SPACE", "PAUSE", "TAB"})
         dialog.addString(1029, name);
-    const std::vector<std::string> sorted{"a", "b", "c", "CTRL", "d", "DOWN", "e", "f", "g", "h", "i", "j",
-                                          "k", "l", "LEFT", "m", "n", "o", "p", "PAUSE", "q", "r", "RIGHT", "s",
-                                          "SPACE", "t", "TAB", "u", "UP", "v", "w", "x", "y", "z"};
+    const std::vector<std::string> sorted{
+        "a", "b", "c",     "CTRL", "d", "DOWN",  "e", "f",     "g", "h",   "i", "j",  "k", "l", "LEFT", "m", "n",
+        "o", "p", "PAUSE", "q",    "r", "RIGHT", "s", "SPACE", "t", "TAB", "u", "UP", "v", "w", "x",    "y", "z"};
     EXPECT_EQ(dialog.find(1029)->items, sorted);
 
     struct Case {
         const char* prefix;
         const char* selected;  // null: none, the old selection kept
     };
-    const Case cases[] = {{"S", "s"}, {"SPACE", "SPACE"}, {"ctrl", "CTRL"}, {"A", "a"}, {"U", "u"},
-                          {"UP", "UP"}, {"F1", nullptr}, {"", "a"}};
+    const Case cases[] = {{"S", "s"}, {"SPACE", "SPACE"}, {"ctrl", "CTRL"}, {"A", "a"},
+                          {"U", "u"}, {"UP", "UP"},       {"F1", nullptr},  {"", "a"}};
     for (const Case& c : cases) {
         dialog.find(1029)->selection = -1;
         const int index = dialog.selectString(1029, c.prefix);
@@ -66,9 +66,10 @@ TEST_F(DialogHostTest, ControlsKeepTheirRulesWhateverIsGiven)
         bool taken;
         int position;
     };
-    const Case cases[] = {{"5", true, 5}, {"0", true, 1}, {"-3", true, 1}, {"+20", true, 20}, {"21", true, 20},
-                          {"99999999999999999999", true, 20}, {"abc", false, 20}, {"", false, 20},
-                          {"7x", false, 20}, {"-", false, 20}, {"4", true, 4}};
+    const Case cases[] = {{"5", true, 5},     {"0", true, 1},   {"-3", true, 1},
+                          {"+20", true, 20},  {"21", true, 20}, {"99999999999999999999", true, 20},
+                          {"abc", false, 20}, {"", false, 20},  {"7x", false, 20},
+                          {"-", false, 20},   {"4", true, 4}};
     for (const Case& c : cases) {
         EXPECT_EQ(newGame.giveValue(1018, c.value), c.taken) << c.value;
         EXPECT_EQ(newGame.position(1018), c.position) << c.value;

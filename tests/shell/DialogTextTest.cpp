@@ -72,8 +72,8 @@ TEST_F(DialogTextTest, TheDialogFontIsAsWideAndAsHighAsTheTemplatesBaseUnits)
     // Windows' own rule: the letters' width over 26, halved and rounded.
     const std::string_view letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     const float scale = ImGui::GetIO().FontGlobalScale;
-    const auto width = static_cast<int>(font->CalcTextSizeA(font->FontSize * scale, 1e6f, 0.0f, letters.data(),
-                                                            letters.data() + letters.size()).x);
+    const auto width = static_cast<int>(
+        font->CalcTextSizeA(font->FontSize * scale, 1e6f, 0.0f, letters.data(), letters.data() + letters.size()).x);
     EXPECT_EQ((width / 26 + 1) / 2, DialogView::unitsToPixelsX(4));
     const float lineHeight = font->FontSize * scale;
     EXPECT_LE(lineHeight, static_cast<float>(DialogView::unitsToPixelsY(8)));
@@ -85,8 +85,8 @@ TEST_F(DialogTextTest, EveryTextStandsInsideItsRectangleAtEveryWindowSize)
     struct Size {
         int width, height;
     };
-    const Size sizes[] = {{800, 619}, {1000, 760}, {1280, 1024}, {1600, 1238}, {1920, 1080},
-                          {2560, 1440}, {3840, 2160}};
+    const Size sizes[] = {{800, 619},   {1000, 760},  {1280, 1024}, {1600, 1238},
+                          {1920, 1080}, {2560, 1440}, {3840, 2160}};
     for (const Size& size : sizes) {
         resize(size.width, size.height);
         const ImFont* font = dialogFont();
@@ -130,8 +130,8 @@ TEST_F(DialogTextTest, EveryTextStandsInsideItsRectangleAtEveryWindowSize)
                 }
                 // A label ends inside its rectangle, if need be moved left
                 // to, and never runs into the control beside it.
-                const float advance = std::floor(
-                    font->CalcTextSizeA(fontSize, 1e6f, 0.0f, control.text.c_str()).x + 0.95f);
+                const float advance =
+                    std::floor(font->CalcTextSizeA(fontSize, 1e6f, 0.0f, control.text.c_str()).x + 0.95f);
                 const float left = DialogView::labelLeft(*dialog, control, advance);
                 const auto rectLeft = static_cast<float>(DialogView::unitsToPixelsX(control.rect.x));
                 EXPECT_LE(left + ink, rectLeft + width) << at << ": \"" << control.text << "\" in dialog " << id;
@@ -164,8 +164,8 @@ TEST(DialogRadioButtons, StandInTheirOwnRowsAtEveryFontSize)
             radios.push_back(&control);
     ASSERT_EQ(radios.size(), 3u);
     for (int menuPixels = 13; menuPixels <= 60; ++menuPixels) {
-        const float fontSize = static_cast<float>(DialogView::fontPixelsFor(menuPixels)) * 13.0f
-            / static_cast<float>(menuPixels);
+        const float fontSize =
+            static_cast<float>(DialogView::fontPixelsFor(menuPixels)) * 13.0f / static_cast<float>(menuPixels);
         float previousBottom = -1.0f;
         for (const ControlTemplate* radio : radios) {
             const auto top = static_cast<float>(DialogView::unitsToPixelsY(radio->rect.y));

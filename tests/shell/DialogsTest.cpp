@@ -90,7 +90,10 @@ TEST(NameEntry, TheFieldTakesPrintableAsciiUpperCaseUpToItsRightEdge)
         {"abcdefghijkl", "ABCDEFGHIJKL"},
         {"Jo-Ann O'Neil ~1", "JO-ANN O'NEIL ~1"},
         // Controls, DEL and every byte of a UTF-8 character are refused.
-        {"a\tb\nc\x7f" "d\xc3\xa9" "e", "ABCDE"},
+        {"a\tb\nc\x7f"
+         "d\xc3\xa9"
+         "e",
+         "ABCDE"},
         // Twelve of the widest capitals still fit: names are never cut
         // before the ten characters the hall of fame keeps.
         {"WWWWWWWWWWWW", "WWWWWWWWWWWW"},
@@ -166,12 +169,27 @@ TEST(KeyOptions, AListIsPreselectedByTheDisplayNameOfItsCode)
         const char* selected;  // null: none
     };
     const Case cases[] = {
-        {9, "TAB"}, {17, "CTRL"}, {19, "PAUSE"}, {32, "SPACE"}, {37, "LEFT"}, {38, "UP"}, {39, "RIGHT"},
-        {40, "DOWN"}, {65, "a"}, {67, "c"}, {83, "s"}, {84, "t"}, {85, "u"}, {80, "p"},
+        {9, "TAB"},
+        {17, "CTRL"},
+        {19, "PAUSE"},
+        {32, "SPACE"},
+        {37, "LEFT"},
+        {38, "UP"},
+        {39, "RIGHT"},
+        {40, "DOWN"},
+        {65, "a"},
+        {67, "c"},
+        {83, "s"},
+        {84, "t"},
+        {85, "u"},
+        {80, "p"},
         // Shift in the high byte: the letter all the same.
         {0x141, "a"},
         // Codes whose character begins no item.
-        {-1, nullptr}, {0, nullptr}, {48, nullptr}, {13, nullptr},
+        {-1, nullptr},
+        {0, nullptr},
+        {48, nullptr},
+        {13, nullptr},
     };
     for (const Case& c : cases) {
         dialog.find(1029)->selection = -1;

@@ -75,16 +75,15 @@ TEST(DisplayLayout, WindowPointsMapBackToTheCanvasAndToTheMenusUnits)
         // Half as many window points as pixels: a point is two pixels.
         {"hidpi, the middle", DisplayLayout(800, 619, 1600, 1238, false), 400, 319, true, 400, 300, 400, 319},
         {"1920x1080, left bar", DisplayLayout(1920, 1080, 1920, 1080, false), 261, 500, false, 0, 0, 154.23f, 295.45f},
-        {"1920x1080, the canvas's corner", DisplayLayout(1920, 1080, 1920, 1080, false), 262, 33, true, 0, 0,
-         154.82f, 19.5f},
-        {"1920x1080, the middle", DisplayLayout(1920, 1080, 1920, 1080, false), 960, 556.5f, true, 400, 300,
-         567.27f, 328.84f},
+        {"1920x1080, the canvas's corner", DisplayLayout(1920, 1080, 1920, 1080, false), 262, 33, true, 0, 0, 154.82f,
+         19.5f},
+        {"1920x1080, the middle", DisplayLayout(1920, 1080, 1920, 1080, false), 960, 556.5f, true, 400, 300, 567.27f,
+         328.84f},
         {"1920x1080, right bar", DisplayLayout(1920, 1080, 1920, 1080, false), 1658, 500, false, 0, 0, 979.73f,
          295.45f},
         {"integer, the middle", DisplayLayout(1920, 1080, 1920, 1080, true), 960, 556, true, 400, 300, 567.27f,
          328.55f},
-        {"integer, just above", DisplayLayout(1920, 1080, 1920, 1080, true), 960, 255, false, 0, 0, 567.27f,
-         150.68f},
+        {"integer, just above", DisplayLayout(1920, 1080, 1920, 1080, true), 960, 255, false, 0, 0, 567.27f, 150.68f},
     };
     for (const Case& c : cases) {
         const auto canvas = c.layout.toCanvas(c.x, c.y);

@@ -371,7 +371,7 @@ TEST(GameFlow, PaintRequestsDrawWhatTheirCodeAsks)
         bool drawsAnything;
     };
     const Case cases[] = {{0, true, true}, {2, false, false}, {6, false, false}, {3, true, true},
-                          {4, true, true}, {5, true, true}, {1, false, false}};
+                          {4, true, true}, {5, true, true},   {1, false, false}};
     for (const Case& c : cases) {
         canvas.takeDirtyRect(area);
         session.window().sendMessage(Message{MessageTarget::MainWindow, MessageCode::Paint, c.code, 0});
@@ -451,12 +451,12 @@ TEST(GameFlow, ScriptLinesThatCannotBeCarriedOutStopTheRun)
         bool inDialog;
     };
     const Case cases[] = {
-        {"dialog 1\n", false},          // no dialog open
-        {"menu 121\n", true},           // a menu while a dialog is open
-        {"dialog 1012\n", true},        // no such control
-        {"dialog 1 5\n", true},         // a value for a push button
-        {"dialog 1010 x\n", true},      // a value for a radio button
-        {"dialog 1018 five\n", true},   // a track bar's value is a number
+        {"dialog 1\n", false},         // no dialog open
+        {"menu 121\n", true},          // a menu while a dialog is open
+        {"dialog 1012\n", true},       // no such control
+        {"dialog 1 5\n", true},        // a value for a push button
+        {"dialog 1010 x\n", true},     // a value for a radio button
+        {"dialog 1018 five\n", true},  // a track bar's value is a number
         {"bogus\n", true},
     };
     for (const Case& c : cases) {

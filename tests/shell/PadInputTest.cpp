@@ -22,15 +22,19 @@ TEST(StickAxis, PressesPastHalfwayAndReleasesOnlyWellBackInside)
         std::vector<Side> sides;
     };
     const Case cases[] = {
-        {"rest and drift stay centred", {0, 3000, -9000, 16383, -16383}, {Side::Centre, Side::Centre, Side::Centre,
-                                                                         Side::Centre, Side::Centre}},
-        {"pushed right, held near the edge", {16384, 14000, 11000, 10922}, {Side::Positive, Side::Positive,
-                                                                            Side::Positive, Side::Centre}},
-        {"pushed left, held near the edge", {-32768, -12000, -10923, -10922}, {Side::Negative, Side::Negative,
-                                                                               Side::Negative, Side::Centre}},
+        {"rest and drift stay centred",
+         {0, 3000, -9000, 16383, -16383},
+         {Side::Centre, Side::Centre, Side::Centre, Side::Centre, Side::Centre}},
+        {"pushed right, held near the edge",
+         {16384, 14000, 11000, 10922},
+         {Side::Positive, Side::Positive, Side::Positive, Side::Centre}},
+        {"pushed left, held near the edge",
+         {-32768, -12000, -10923, -10922},
+         {Side::Negative, Side::Negative, Side::Negative, Side::Centre}},
         // Wobbling around the press point presses once, not on every wobble.
-        {"wobble at the threshold", {17000, 15000, 17000, 15000}, {Side::Positive, Side::Positive, Side::Positive,
-                                                                   Side::Positive}},
+        {"wobble at the threshold",
+         {17000, 15000, 17000, 15000},
+         {Side::Positive, Side::Positive, Side::Positive, Side::Positive}},
         {"flicked across in one reading", {20000, -20000, 32767}, {Side::Positive, Side::Negative, Side::Positive}},
     };
     for (const Case& c : cases) {

@@ -77,18 +77,36 @@ TEST(TimerSet, PeriodsReplacementAndKilling)
         void (*at150)(MessagePump&);
     };
     const Case cases[] = {
-        {"periodic until killed", {{100, 1}, {200, 1}, {300, 1}, {400, 1}},
-         [](MessagePump& p) { p.setTimer(1, 100); }, [](MessagePump&) {}},
-        {"replaced by a new start with the same id", {{100, 1}, {450, 1}},
-         [](MessagePump& p) { p.setTimer(1, 100); }, [](MessagePump& p) { p.setTimer(1, 300); }},
-        {"killed never fires again", {{100, 1}},
-         [](MessagePump& p) { p.setTimer(1, 100); }, [](MessagePump& p) { p.killTimer(1); }},
-        {"killed before its first deadline never fires", {},
-         [](MessagePump& p) { p.setTimer(1, 200); }, [](MessagePump& p) { p.killTimer(1); }},
-        {"two ids keep their own periods", {{100, 1}, {150, 2}, {200, 1}, {300, 1}, {300, 2}, {400, 1}, {450, 2}},
-         [](MessagePump& p) { p.setTimer(1, 100); p.setTimer(2, 150); }, [](MessagePump&) {}},
-        {"killing one id leaves the other", {{100, 1}, {150, 2}, {300, 2}, {450, 2}},
-         [](MessagePump& p) { p.setTimer(1, 100); p.setTimer(2, 150); }, [](MessagePump& p) { p.killTimer(1); }},
+        {"periodic until killed",
+         {{100, 1}, {200, 1}, {300, 1}, {400, 1}},
+         [](MessagePump& p) { p.setTimer(1, 100); },
+         [](MessagePump&) {}},
+        {"replaced by a new start with the same id",
+         {{100, 1}, {450, 1}},
+         [](MessagePump& p) { p.setTimer(1, 100); },
+         [](MessagePump& p) { p.setTimer(1, 300); }},
+        {"killed never fires again",
+         {{100, 1}},
+         [](MessagePump& p) { p.setTimer(1, 100); },
+         [](MessagePump& p) { p.killTimer(1); }},
+        {"killed before its first deadline never fires",
+         {},
+         [](MessagePump& p) { p.setTimer(1, 200); },
+         [](MessagePump& p) { p.killTimer(1); }},
+        {"two ids keep their own periods",
+         {{100, 1}, {150, 2}, {200, 1}, {300, 1}, {300, 2}, {400, 1}, {450, 2}},
+         [](MessagePump& p) {
+             p.setTimer(1, 100);
+             p.setTimer(2, 150);
+         },
+         [](MessagePump&) {}},
+        {"killing one id leaves the other",
+         {{100, 1}, {150, 2}, {300, 2}, {450, 2}},
+         [](MessagePump& p) {
+             p.setTimer(1, 100);
+             p.setTimer(2, 150);
+         },
+         [](MessagePump& p) { p.killTimer(1); }},
     };
     for (const Case& c : cases) {
         VirtualClock clock;

@@ -17,8 +17,8 @@ TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheTwoDisplayChoices)
         for (const auto& item : popup.items)
             items.emplace_back(item.id, item.text);
     const std::vector<std::pair<int, std::string>> expected{
-        {114, "Start &new game"}, {113, "&about..."}, {109, "&Exit"}, {120, "&Settings..."}, {121, "&Highscores"},
-        {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"}};
+        {114, "Start &new game"}, {113, "&about..."},         {109, "&Exit"},           {120, "&Settings..."},
+        {121, "&Highscores"},     {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"}};
     EXPECT_EQ(items, expected);
 }
 
@@ -30,12 +30,9 @@ TEST(MenuTemplate, MnemonicsAreShownNotPrinted)
         int index;
     };
     const Case cases[] = {
-        {"&Game", "Game", 0},
-        {"Start &new game", "Start new game", 6},
-        {"&about...", "about...", 0},
-        {"Fish && Chips", "Fish & Chips", -1},
-        {"R&&D &Lab", "R&D Lab", 4},
-        {"no mark", "no mark", -1},
+        {"&Game", "Game", 0},          {"Start &new game", "Start new game", 6},
+        {"&about...", "about...", 0},  {"Fish && Chips", "Fish & Chips", -1},
+        {"R&&D &Lab", "R&D Lab", 4},   {"no mark", "no mark", -1},
         {"trailing&", "trailing", -1},
     };
     for (const Case& c : cases) {
@@ -110,12 +107,11 @@ TEST(DialogTemplate, NewGameControlsKeepTheirKindsAndRectangles)
 
 TEST(DialogTemplate, ALineItCannotReadIsSkipped)
 {
-    const auto dialogs = DialogTemplate::parseAll(
-        "CONTROL 1 PUSHBUTTON 1 2 3 4 \"before any dialog\"\n"
-        "DIALOG 7 10 20 CENTER \"x\"\n"
-        "CONTROL 1 WIDGET 1 2 3 4 \"unknown kind\"\n"
-        "CONTROL 2 PUSHBUTTON 1 2\n"
-        "CONTROL 3 PUSHBUTTON 1 2 3 4 \"ok\"\n");
+    const auto dialogs = DialogTemplate::parseAll("CONTROL 1 PUSHBUTTON 1 2 3 4 \"before any dialog\"\n"
+                                                  "DIALOG 7 10 20 CENTER \"x\"\n"
+                                                  "CONTROL 1 WIDGET 1 2 3 4 \"unknown kind\"\n"
+                                                  "CONTROL 2 PUSHBUTTON 1 2\n"
+                                                  "CONTROL 3 PUSHBUTTON 1 2 3 4 \"ok\"\n");
     ASSERT_EQ(dialogs.size(), 1u);
     ASSERT_EQ(dialogs[0].controls.size(), 1u);
     EXPECT_EQ(dialogs[0].controls[0].id, 3);

@@ -51,24 +51,24 @@ TEST(ScriptCommand, ReadsEveryCommand)
 TEST(ScriptCommand, RefusesWhatItCannotUnderstand)
 {
     const char* lines[] = {
-        "jump 5",           // unknown command
-        "Key 37",           // commands are lower case
-        "key",              // missing number
-        "key -1",           // numbers are unsigned digits
+        "jump 5",  // unknown command
+        "Key 37",  // commands are lower case
+        "key",     // missing number
+        "key -1",  // numbers are unsigned digits
         "key +5",
         "key 3.5",
         "key 0x20",
-        "key 4294967296",   // past the 32-bit codes
-        "wait 10 20",       // words after the number
+        "key 4294967296",  // past the 32-bit codes
+        "wait 10 20",      // words after the number
         "menu 114 now",
-        "dump all",         // words after a command that takes none
+        "dump all",  // words after a command that takes none
         "board 1",
         "hof x",
         "keys 1",
-        "shot",             // no file name
+        "shot",  // no file name
         "shot   ",
-        "dialog",           // missing control id
-        "dialog -1",        // ids are unsigned
+        "dialog",     // missing control id
+        "dialog -1",  // ids are unsigned
         "dialog abc 5",
         "time 99999999999999999999",
     };

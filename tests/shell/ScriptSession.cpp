@@ -36,12 +36,15 @@ ScriptSession::ScriptSession(const std::vector<unsigned char>& settings)
     GamePaths paths;
     paths.highscore = workDirectory / "highscore.dat";
     paths.settings = workDirectory / "settings.dat";
-    theRun = std::make_unique<Game>(audio, [this](Game& created) {
-        created.soundPlayer().setObserver(&scriptPlatform);
-        auto window = std::make_unique<MainWindow>(created, scriptPlatform);
-        mainWindow = window.get();
-        return window;
-    }, paths);
+    theRun = std::make_unique<Game>(
+        audio,
+        [this](Game& created) {
+            created.soundPlayer().setObserver(&scriptPlatform);
+            auto window = std::make_unique<MainWindow>(created, scriptPlatform);
+            mainWindow = window.get();
+            return window;
+        },
+        paths);
 }
 
 ScriptSession::~ScriptSession()
@@ -62,8 +65,8 @@ void ScriptSession::feed(const std::string& lines)
 
 void ScriptSession::key(int virtualKey)
 {
-    mainWindow->sendMessage(Message{MessageTarget::MainWindow, MessageCode::KeyDown,
-                                    static_cast<std::uint32_t>(virtualKey), 0});
+    mainWindow->sendMessage(
+        Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(virtualKey), 0});
 }
 
 void ScriptSession::tick()
@@ -73,8 +76,8 @@ void ScriptSession::tick()
 
 void ScriptSession::command(int id)
 {
-    mainWindow->sendMessage(Message{MessageTarget::MainWindow, MessageCode::Command,
-                                    static_cast<std::uint32_t>(id), 0});
+    mainWindow->sendMessage(
+        Message{MessageTarget::MainWindow, MessageCode::Command, static_cast<std::uint32_t>(id), 0});
 }
 
 void ScriptSession::runToEnd()

@@ -37,11 +37,14 @@ protected:
         directory = std::filesystem::temp_directory_path()
             / (std::string("quindel-display-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(directory);
-        game = std::make_unique<Game>(audio, [this](Game& created) {
-            auto made = std::make_unique<MainWindow>(created, *platform);
-            window = made.get();
-            return made;
-        }, GamePaths{directory / "highscore.dat", directory / "settings.dat"});
+        game = std::make_unique<Game>(
+            audio,
+            [this](Game& created) {
+                auto made = std::make_unique<MainWindow>(created, *platform);
+                window = made.get();
+                return made;
+            },
+            GamePaths{directory / "highscore.dat", directory / "settings.dat"});
         drain();
     }
 
@@ -81,13 +84,20 @@ protected:
     {
         const float scale = platform->layout().uiScale();
         SDL_Event event{};
-        event.motion = SDL_MouseMotionEvent{SDL_MOUSEMOTION, 0, 0, 0, 0, static_cast<int>(uiX * scale),
-                                            static_cast<int>(uiY * scale), 0, 0};
+        event.motion = SDL_MouseMotionEvent{
+            SDL_MOUSEMOTION, 0, 0, 0, 0, static_cast<int>(uiX * scale), static_cast<int>(uiY * scale), 0, 0};
         SDL_PushEvent(&event);
         for (const Uint32 type : {Uint32{SDL_MOUSEBUTTONDOWN}, Uint32{SDL_MOUSEBUTTONUP}}) {
-            event.button = SDL_MouseButtonEvent{type, 0, 0, 0, SDL_BUTTON_LEFT,
-                                                static_cast<Uint8>(type == SDL_MOUSEBUTTONDOWN), 1, 0,
-                                                static_cast<int>(uiX * scale), static_cast<int>(uiY * scale)};
+            event.button = SDL_MouseButtonEvent{type,
+                                                0,
+                                                0,
+                                                0,
+                                                SDL_BUTTON_LEFT,
+                                                static_cast<Uint8>(type == SDL_MOUSEBUTTONDOWN),
+                                                1,
+                                                0,
+                                                static_cast<int>(uiX * scale),
+                                                static_cast<int>(uiY * scale)};
             SDL_PushEvent(&event);
         }
     }
@@ -116,16 +126,21 @@ protected:
     static SDL_Event button(SDL_GameControllerButton which, bool down, SDL_JoystickID pad = 3)
     {
         SDL_Event event{};
-        event.cbutton = SDL_ControllerButtonEvent{
-            static_cast<Uint32>(down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP), 0, pad,
-            static_cast<Uint8>(which), static_cast<Uint8>(down), 0, 0};
+        event.cbutton =
+            SDL_ControllerButtonEvent{static_cast<Uint32>(down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP),
+                                      0,
+                                      pad,
+                                      static_cast<Uint8>(which),
+                                      static_cast<Uint8>(down),
+                                      0,
+                                      0};
         return event;
     }
 
     static SDL_Event stick(SDL_GameControllerAxis axis, int value)
     {
         SDL_Event event{};
-        event.caxis = SDL_ControllerAxisEvent{SDL_CONTROLLERAXISMOTION, 0, 3, static_cast<Uint8>(axis), 0, 0, 0,
+        event.caxis = SDL_ControllerAxisEvent{SDL_CONTROLLERAXISMOTION,   0, 3, static_cast<Uint8>(axis), 0, 0, 0,
                                               static_cast<Sint16>(value), 0};
         return event;
     }
@@ -140,8 +155,8 @@ protected:
 SDL_Color pixelOf(const SDL_Surface* surface, int x, int y)
 {
     SDL_Color colour{0, 0, 0, 255};
-    const auto* at = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch
-        + x * surface->format->BytesPerPixel;
+    const auto* at =
+        static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
     SDL_GetRGB(*reinterpret_cast<const Uint32*>(at), surface->format, &colour.r, &colour.g, &colour.b);
     return colour;
 }
@@ -174,8 +189,8 @@ TEST_F(SdlDisplayTest, TheCanvasReachesTheWindowWhereTheLayoutPutsItBetweenDarkB
             // Smooth scaling blends neighbours; the title's backdrop is soft
             // there, so a shown pixel stays close to its source.
             const SDL_Color want = pixelOf(canvas, cx, cy);
-            const SDL_Color got = pixelOf(shown, at.x + (2 * cx + 1) * at.width / 1600,
-                                          at.y + (2 * cy + 1) * at.height / 1200);
+            const SDL_Color got =
+                pixelOf(shown, at.x + (2 * cx + 1) * at.width / 1600, at.y + (2 * cy + 1) * at.height / 1200);
             EXPECT_NEAR(got.r + got.g + got.b, want.r + want.g + want.b, 40)
                 << c.width << "x" << c.height << " at " << cx << "," << cy;
         }

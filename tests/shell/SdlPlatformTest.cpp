@@ -146,11 +146,14 @@ TEST_F(SdlPlatformTest, TheMenuPostsItsCommandsByMouseAndByKey)
     SilentAudioLayer audio;
     MainWindow* window = nullptr;
     {
-        Game game(audio, [&](Game& created) {
-            auto made = std::make_unique<MainWindow>(created, *platform);
-            window = made.get();
-            return made;
-        }, paths);
+        Game game(
+            audio,
+            [&](Game& created) {
+                auto made = std::make_unique<MainWindow>(created, *platform);
+                window = made.get();
+                return made;
+            },
+            paths);
         const auto nextCommand = [&]() -> std::optional<std::uint32_t> {
             // Everything the events gave, until the pump is empty.
             while (SDL_PeepEvents(nullptr, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0
@@ -162,12 +165,12 @@ TEST_F(SdlPlatformTest, TheMenuPostsItsCommandsByMouseAndByKey)
             return std::nullopt;
         };
         // "Game" in the bar, then its third item "Exit".
-        for (const SDL_Event& event : {mouse(SDL_MOUSEMOTION, 20, 9), mouse(SDL_MOUSEBUTTONDOWN, 20, 9),
-                                       mouse(SDL_MOUSEBUTTONUP, 20, 9)})
+        for (const SDL_Event& event :
+             {mouse(SDL_MOUSEMOTION, 20, 9), mouse(SDL_MOUSEBUTTONDOWN, 20, 9), mouse(SDL_MOUSEBUTTONUP, 20, 9)})
             SDL_PushEvent(const_cast<SDL_Event*>(&event));
         EXPECT_EQ(nextCommand(), std::nullopt);
-        for (const SDL_Event& event : {mouse(SDL_MOUSEMOTION, 30, 64), mouse(SDL_MOUSEBUTTONDOWN, 30, 64),
-                                       mouse(SDL_MOUSEBUTTONUP, 30, 64)})
+        for (const SDL_Event& event :
+             {mouse(SDL_MOUSEMOTION, 30, 64), mouse(SDL_MOUSEBUTTONDOWN, 30, 64), mouse(SDL_MOUSEBUTTONUP, 30, 64)})
             SDL_PushEvent(const_cast<SDL_Event*>(&event));
         EXPECT_EQ(nextCommand(), 109u);
 

@@ -14,26 +14,27 @@ std::filesystem::path musicDir()
 }
 
 TempDir::TempDir(const std::string& name)
-    : path_(std::filesystem::temp_directory_path() /
-            ("quindel-sound-" + name + "-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())))
+    : filePath(
+        std::filesystem::temp_directory_path()
+        / ("quindel-sound-" + name + "-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())))
 {
-    std::filesystem::create_directories(path_);
+    std::filesystem::create_directories(filePath);
 }
 
 TempDir::~TempDir()
 {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(filePath, ignored);
 }
 
-WorkingDirectory::WorkingDirectory(const std::filesystem::path& dir) : previous_(std::filesystem::current_path())
+WorkingDirectory::WorkingDirectory(const std::filesystem::path& dir) : previous(std::filesystem::current_path())
 {
     std::filesystem::current_path(dir);
 }
 
 WorkingDirectory::~WorkingDirectory()
 {
-    std::filesystem::current_path(previous_);
+    std::filesystem::current_path(previous);
 }
 
 void useAudioDriver(const std::string& driver, const std::filesystem::path& diskFile)
@@ -70,8 +71,8 @@ std::vector<std::int16_t> readPcm(const std::filesystem::path& file, std::uintma
     std::vector<std::int16_t> pcm;
     char bytes[2];
     while (in.read(bytes, 2)) {
-        pcm.push_back(static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[0]) |
-                                                (static_cast<std::uint8_t>(bytes[1]) << 8)));
+        pcm.push_back(static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[0])
+                                                | (static_cast<std::uint8_t>(bytes[1]) << 8)));
     }
     return pcm;
 }
@@ -92,8 +93,9 @@ double loudestWindowRms(const std::vector<std::int16_t>& pcm, std::size_t window
 {
     double loudest = 0.0;
     for (std::size_t start = 0; start + window <= pcm.size(); start += window) {
-        loudest = std::max(loudest, rms(std::vector<std::int16_t>(pcm.begin() + static_cast<std::ptrdiff_t>(start),
-                                                                  pcm.begin() + static_cast<std::ptrdiff_t>(start + window))));
+        loudest = std::max(loudest,
+                           rms(std::vector<std::int16_t>(pcm.begin() + static_cast<std::ptrdiff_t>(start),
+                                                         pcm.begin() + static_cast<std::ptrdiff_t>(start + window))));
     }
     return loudest;
 }

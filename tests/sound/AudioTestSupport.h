@@ -18,10 +18,10 @@ public:
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return filePath; }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path filePath;
 };
 
 // Runs the test in another working folder, since the game's file names are
@@ -34,7 +34,7 @@ public:
     WorkingDirectory& operator=(const WorkingDirectory&) = delete;
 
 private:
-    std::filesystem::path previous_;
+    std::filesystem::path previous;
 };
 
 // Points SDL's audio at a driver for the next SDL audio start.

@@ -124,16 +124,15 @@ TEST_P(HarmlessSoundTest, TheGamesSoundCallsNeverFail)
     layer.close();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, HarmlessSoundTest,
-    ::testing::Values(Case{"dummy device, the real files", "dummy", realFiles, true},
-                      Case{"dummy device, no music folder", "dummy", noFolder, true},
-                      Case{"dummy device, truncated files", "dummy", truncatedFiles, true},
-                      Case{"dummy device, random bytes", "dummy", randomFiles, true},
-                      Case{"dummy device, empty files", "dummy", emptyFiles, true},
-                      Case{"a driver that does not exist", "no-such-driver", realFiles, false},
-                      Case{"a disk device that cannot write", "disk", realFiles, false}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Failures, HarmlessSoundTest,
+                         ::testing::Values(Case{"dummy device, the real files", "dummy", realFiles, true},
+                                           Case{"dummy device, no music folder", "dummy", noFolder, true},
+                                           Case{"dummy device, truncated files", "dummy", truncatedFiles, true},
+                                           Case{"dummy device, random bytes", "dummy", randomFiles, true},
+                                           Case{"dummy device, empty files", "dummy", emptyFiles, true},
+                                           Case{"a driver that does not exist", "no-such-driver", realFiles, false},
+                                           Case{"a disk device that cannot write", "disk", realFiles, false}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 // Broken files give null handles rather than half-working ones, and handles
 // that were never given out, or were freed, do nothing.

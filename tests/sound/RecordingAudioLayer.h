@@ -14,8 +14,8 @@ class RecordingAudioLayer final : public AudioLayer {
 public:
     void init(int mixRate, int maxChannels, std::uint32_t flags) override
     {
-        log.push_back("init " + std::to_string(mixRate) + " " + std::to_string(maxChannels) + " " +
-                      std::to_string(flags));
+        log.push_back("init " + std::to_string(mixRate) + " " + std::to_string(maxChannels) + " "
+                      + std::to_string(flags));
     }
     SampleHandle loadSample(const std::string& file) override
     {
@@ -54,9 +54,9 @@ private:
                 return 0;
             }
         }
-        return next_++;
+        return next++;
     }
-    std::uint32_t next_ = 1;
+    std::uint32_t next = 1;
 };
 
 }  // namespace quindel

@@ -55,15 +55,26 @@ TEST(SoundPlayerTest, ASessionCallsTheLayerInTheOrderTheGameReliesOn)
         player.playMoveSound();
     }
     const Log expected{
-        "loadSong music//beingboi.mod -> 5", "playSong 5",
-        "freeSong 5", "loadSong music//pippirul.mod -> 6", "playSong 6",
-        "freeSong 6", "loadSong music//cockatoo.mod -> 7", "playSong 7",
-        "freeSong 7", "loadSong music//century.mod -> 8", "playSong 8",
+        "loadSong music//beingboi.mod -> 5",
+        "playSong 5",
+        "freeSong 5",
+        "loadSong music//pippirul.mod -> 6",
+        "playSong 6",
+        "freeSong 6",
+        "loadSong music//cockatoo.mod -> 7",
+        "playSong 7",
+        "freeSong 7",
+        "loadSong music//century.mod -> 8",
+        "playSong 8",
         // Asking for the playing song again frees it and starts it afresh.
-        "freeSong 8", "loadSong music//century.mod -> 9", "playSong 9",
-        "playSound 2", "playSound 4",
+        "freeSong 8",
+        "loadSong music//century.mod -> 9",
+        "playSong 9",
+        "playSound 2",
+        "playSound 4",
         "playSound 1",
-        "freeSong 9", "close",
+        "freeSong 9",
+        "close",
     };
     EXPECT_EQ(after(layer.log, StartUp.size()), expected);
 }
@@ -105,9 +116,13 @@ TEST(SoundPlayerTest, FailedLoadsAreCalledWithNullHandles)
     }
     const Log expected{
         "playSound 0",
-        "loadSong music//beingboi.mod -> 0", "playSong 0",
-        "freeSong 0", "loadSong music//pippirul.mod -> 4", "playSong 4",
-        "freeSong 4", "close",
+        "loadSong music//beingboi.mod -> 0",
+        "playSong 0",
+        "freeSong 0",
+        "loadSong music//pippirul.mod -> 4",
+        "playSong 4",
+        "freeSong 4",
+        "close",
     };
     EXPECT_EQ(layer.log[2], "loadSample music//sorry.wav -> 0");
     EXPECT_EQ(after(layer.log, StartUp.size()), expected);

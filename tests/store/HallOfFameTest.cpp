@@ -23,7 +23,10 @@ struct Entry {
 };
 using Table = std::vector<Entry>;
 
-void PrintTo(const Entry& entry, std::ostream* out) { *out << '"' << entry.name << "\" " << entry.score; }
+void PrintTo(const Entry& entry, std::ostream* out)
+{
+    *out << '"' << entry.name << "\" " << entry.score;
+}
 
 // The leading entries as given, the rest NONAME 0 as in the presets.
 Table table(Table top)
@@ -36,12 +39,11 @@ const Table Presets = table({{"KIVOR", 13}, {"TALEP", 11}});
 
 // The first run's file, spelled out byte by byte.
 const Bytes PresetFile{
-    'K', 'I', 'V', 'O', 'R', 0, 0, 0, 0, 0, 0,   'T', 'A', 'L', 'E', 'P', 0, 0, 0, 0, 0, 0,
-    'N', 'O', 'N', 'A', 'M', 'E', 0, 0, 0, 0, 0, 'N', 'O', 'N', 'A', 'M', 'E', 0, 0, 0, 0, 0,
-    'N', 'O', 'N', 'A', 'M', 'E', 0, 0, 0, 0, 0, 'N', 'O', 'N', 'A', 'M', 'E', 0, 0, 0, 0, 0,
-    'N', 'O', 'N', 'A', 'M', 'E', 0, 0, 0, 0, 0, 'N', 'O', 'N', 'A', 'M', 'E', 0, 0, 0, 0, 0,
-    13, 0, 0, 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    'K', 'I', 'V', 'O', 'R', 0,   0,   0,   0,   0,   0,   'T', 'A', 'L', 'E', 'P', 0,  0, 0,   0,   0,   0,   'N', 'O',
+    'N', 'A', 'M', 'E', 0,   0,   0,   0,   0,   'N', 'O', 'N', 'A', 'M', 'E', 0,   0,  0, 0,   0,   'N', 'O', 'N', 'A',
+    'M', 'E', 0,   0,   0,   0,   0,   'N', 'O', 'N', 'A', 'M', 'E', 0,   0,   0,   0,  0, 'N', 'O', 'N', 'A', 'M', 'E',
+    0,   0,   0,   0,   0,   'N', 'O', 'N', 'A', 'M', 'E', 0,   0,   0,   0,   0,   13, 0, 0,   0,   11,  0,   0,   0,
+    0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,  0, 0,   0,   0,   0,   0,   0,
 };
 
 Bytes imageOf(const Table& entries)
@@ -132,7 +134,10 @@ TEST_F(HallOfFameTest, InsertRanksAndSavesAtOnceWhenTheTableChanges)
         {Presets, "ABCDEFGHIJKL", 12, true, table({{"KIVOR", 13}, {"ABCDEFGHIJ", 12}, {"TALEP", 11}})},
         {Presets, "", 12, true, table({{"KIVOR", 13}, {"", 12}, {"TALEP", 11}})},
         {bottomFive, "NEW", 5, false, bottomFive},
-        {bottomFive, "NEW", 6, true,
+        {bottomFive,
+         "NEW",
+         6,
+         true,
          {{"A", 90}, {"B", 80}, {"C", 70}, {"D", 60}, {"E", 50}, {"F", 40}, {"G", 30}, {"NEW", 6}}},
     };
     const Bytes tail{0xAA, 0xBB};
@@ -156,10 +161,15 @@ TEST_F(HallOfFameTest, InsertRanksAndSavesAtOnceWhenTheTableChanges)
 TEST_F(HallOfFameTest, FormatScoreWritesSignedDecimalWithinElevenBytes)
 {
     const std::pair<std::int32_t, const char*> cases[]{
-        {0, "0"},           {13, "13"},           {2147483647, "2147483647"}, {1000000000, "1000000000"},
-        {-7, "-7"},         {-999999999, "-999999999"},
+        {0, "0"},
+        {13, "13"},
+        {2147483647, "2147483647"},
+        {1000000000, "1000000000"},
+        {-7, "-7"},
+        {-999999999, "-999999999"},
         // Eleven characters do not fit beside the NUL: the last digit goes.
-        {-1000000000, "-100000000"}, {INT32_MIN, "-214748364"},
+        {-1000000000, "-100000000"},
+        {INT32_MIN, "-214748364"},
     };
     Bytes file(120, 0);
     for (std::size_t i = 0; i < 8; ++i)

@@ -69,11 +69,19 @@ TEST_F(KeyBindingsTest, FileOverlaysTheDefaultsByteByByteAndASaveKeepsItsTail)
 TEST_F(KeyBindingsTest, BindByName)
 {
     const std::tuple<const char*, KeySlot, std::int32_t> cases[]{
-        {"LEFT", KeySlot::DropPill, 37}, {"left", KeySlot::DropPill, 37}, {"LeFt", KeySlot::DropPill, 37},
-        {"ctrl", KeySlot::Pause, 17},    {"Tab", KeySlot::MoveLeft, 9},   {"pause", KeySlot::TurnLeft, 19},
-        {"a", KeySlot::MoveLeft, 65},    {"x", KeySlot::DropPill, 88},    {"z", KeySlot::Pause, 90},
+        {"LEFT", KeySlot::DropPill, 37},
+        {"left", KeySlot::DropPill, 37},
+        {"LeFt", KeySlot::DropPill, 37},
+        {"ctrl", KeySlot::Pause, 17},
+        {"Tab", KeySlot::MoveLeft, 9},
+        {"pause", KeySlot::TurnLeft, 19},
+        {"a", KeySlot::MoveLeft, 65},
+        {"x", KeySlot::DropPill, 88},
+        {"z", KeySlot::Pause, 90},
         // Unknown names of two or more characters change nothing.
-        {"F1", KeySlot::DropPill, 32},   {"LEFTX", KeySlot::MoveLeft, 37}, {"", KeySlot::MoveLeft, 37},
+        {"F1", KeySlot::DropPill, 32},
+        {"LEFTX", KeySlot::MoveLeft, 37},
+        {"", KeySlot::MoveLeft, 37},
         // No key types it: -1, which no key press matches.
         {"\xE9", KeySlot::DropPill, -1},
     };
@@ -98,9 +106,12 @@ TEST_F(KeyBindingsTest, AConfirmedKeySetIsReadByTheNextRun)
     {
         KeyBindings keys;
         // The key options dialog's order; two slots may share a key.
-        for (const auto& [slot, name] : {std::pair{KeySlot::MoveLeft, "a"}, {KeySlot::MoveRight, "d"},
-                                          {KeySlot::TurnLeft, "DOWN"}, {KeySlot::TurnRight, "a"},
-                                          {KeySlot::DropPill, "x"}, {KeySlot::Pause, "CTRL"}})
+        for (const auto& [slot, name] : {std::pair{KeySlot::MoveLeft, "a"},
+                                         {KeySlot::MoveRight, "d"},
+                                         {KeySlot::TurnLeft, "DOWN"},
+                                         {KeySlot::TurnRight, "a"},
+                                         {KeySlot::DropPill, "x"},
+                                         {KeySlot::Pause, "CTRL"}})
             keys.bindByName(slot, name);
         keys.save();
     }
@@ -128,8 +139,8 @@ TEST(VirtualKeys, CharactersToTheKeysThatTypeThem)
         EXPECT_EQ(vkKeyScan(static_cast<char>(c - 'a' + 'A')), 0x100 | (65 + (c - 'a'))) << c;
     }
     const std::pair<char, std::int16_t> cases[]{
-        {'0', 48},    {'9', 57},     {' ', 32},     {'\t', 9},     {'!', 0x131},  {';', 0xBA},
-        {':', 0x1BA}, {'\0', -1},    {'\x7F', -1},  {'\x80', -1},  {'\xFF', -1},
+        {'0', 48},    {'9', 57},  {' ', 32},    {'\t', 9},    {'!', 0x131}, {';', 0xBA},
+        {':', 0x1BA}, {'\0', -1}, {'\x7F', -1}, {'\x80', -1}, {'\xFF', -1},
     };
     for (const auto& [character, code] : cases)
         EXPECT_EQ(vkKeyScan(character), code) << int{static_cast<unsigned char>(character)};

@@ -40,7 +40,8 @@ protected:
     {
         const Bytes after = readBytes(file);
         ASSERT_EQ(after.size(), std::max(before.size(), imageSize));
-        EXPECT_TRUE(before.size() <= imageSize || std::equal(before.begin() + imageSize, before.end(), after.begin() + imageSize));
+        EXPECT_TRUE(before.size() <= imageSize
+                    || std::equal(before.begin() + imageSize, before.end(), after.begin() + imageSize));
     }
 
     test::WorkingDirectory directory;

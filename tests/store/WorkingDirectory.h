@@ -48,8 +48,8 @@ inline Bytes readBytes(const std::filesystem::path& file)
 
 inline void writeBytes(const std::filesystem::path& file, const Bytes& bytes)
 {
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Bytes seed, seed + 1, ... wrapping at 256, so every byte is told apart.

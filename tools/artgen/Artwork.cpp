@@ -91,10 +91,13 @@ Shape ringOf(int count, float radius, float angleOffset, const std::function<Sha
 Shape droplet(int colour, float x, float y, float size)
 {
     switch (colour) {
-    case 0: return circle(x, y, size);
-    case 1: return roundBox(x - size, y - size, x + size, y + size, size * 0.35f);
-    default: return offset(polygon({{x, y - size * 1.1f}, {x + size, y + size * 0.75f}, {x - size, y + size * 0.75f}}),
-                           size * 0.25f);
+    case 0:
+        return circle(x, y, size);
+    case 1:
+        return roundBox(x - size, y - size, x + size, y + size, size * 0.35f);
+    default:
+        return offset(polygon({{x, y - size * 1.1f}, {x + size, y + size * 0.75f}, {x - size, y + size * 0.75f}}),
+                      size * 0.25f);
     }
 }
 
@@ -110,8 +113,10 @@ void paintFace(Image& image, int colour, bool dazed, float cx, float cy, float s
             put(strokes({{{12.5f, 16.5f}, {19.5f, 21.0f}}, {{19.5f, 16.5f}, {12.5f, 21.0f}}}, 1.0f), ink);
         } else {
             const float ey = colour == 1 ? 17.5f : 15.5f;
-            put(strokes({{{10.8f, ey - 1.8f}, {14.2f, ey + 1.8f}}, {{14.2f, ey - 1.8f}, {10.8f, ey + 1.8f}},
-                         {{17.8f, ey - 1.8f}, {21.2f, ey + 1.8f}}, {{21.2f, ey - 1.8f}, {17.8f, ey + 1.8f}}},
+            put(strokes({{{10.8f, ey - 1.8f}, {14.2f, ey + 1.8f}},
+                         {{14.2f, ey - 1.8f}, {10.8f, ey + 1.8f}},
+                         {{17.8f, ey - 1.8f}, {21.2f, ey + 1.8f}},
+                         {{21.2f, ey - 1.8f}, {17.8f, ey + 1.8f}}},
                         0.9f),
                 ink);
         }
@@ -139,8 +144,8 @@ void paintFace(Image& image, int colour, bool dazed, float cx, float cy, float s
     default:
         // One big eye.
         put(circle(16.0f, 18.2f, 4.6f), White);
-        image.outline(placed(circle(16.0f, 18.2f, 4.6f), cx, cy, scale), around(cx, cy, 16.0f * scale),
-                      1.1f * scale, ink);
+        image.outline(placed(circle(16.0f, 18.2f, 4.6f), cx, cy, scale), around(cx, cy, 16.0f * scale), 1.1f * scale,
+                      ink);
         put(circle(16.7f, 18.8f, 2.3f), ink);
         put(circle(15.6f, 17.3f, 0.9f), White);
         put(strokes({{{13.8f, 24.8f}, {18.2f, 24.8f}}}, 0.75f), ink);
@@ -158,15 +163,14 @@ void Artwork::paintVirus(Image& image, float cx, float cy, float scale, int colo
         // The first burst step swells and pales the body before it pops.
         const float swell = phase == 1 ? 1.08f : 1.0f;
         Tints body = t;
-        if (phase == 1) {
+        if (phase == 1)
             body = Tints{mix(t.light, White, 0.4f), mix(t.base, White, 0.35f), mix(t.shade, White, 0.3f)};
-        }
         const Shape shape = placed(virusBody(colour), cx, cy, scale * swell);
         image.fill(shape, box, bodyPaint(body, cx, cy, scale));
         image.outline(shape, box, 1.5f * scale, Ink);
         // A soft sheen on the upper left.
-        const Shape sheen = colour == 2 ? ellipse(13.0f, 15.0f, 2.4f, 1.4f)
-                                        : ellipse(11.0f, colour == 1 ? 12.5f : 10.5f, 2.6f, 1.6f);
+        const Shape sheen =
+            colour == 2 ? ellipse(13.0f, 15.0f, 2.4f, 1.4f) : ellipse(11.0f, colour == 1 ? 12.5f : 10.5f, 2.6f, 1.6f);
         image.fill(intersect(placed(sheen, cx, cy, scale * swell), offset(shape, -1.5f * scale)), box, White, 0.55f);
         paintFace(image, colour, phase == 1, cx, cy, scale * swell);
         return;
@@ -206,14 +210,28 @@ void Artwork::paintPill(Image& image, float left, float top, float scale, int co
     Shape local;
     bool lying = true;
     switch (shape) {
-    case 1: local = roundBox(in, in, 32.0f - in, far, r, r, 0, 0); lying = false; break;
-    case 2: local = roundBox(-far + 32.0f, in, 32.0f - in, 32.0f - in, 0, r, r, 0); break;
-    case 3: local = roundBox(in, -far + 32.0f, 32.0f - in, 32.0f - in, 0, 0, r, r); lying = false; break;
-    case 4: local = roundBox(in, in, far, 32.0f - in, r, 0, 0, r); break;
-    default: local = roundBox(in, in, 32.0f - in, 32.0f - in, r); break;
+    case 1:
+        local = roundBox(in, in, 32.0f - in, far, r, r, 0, 0);
+        lying = false;
+        break;
+    case 2:
+        local = roundBox(-far + 32.0f, in, 32.0f - in, 32.0f - in, 0, r, r, 0);
+        break;
+    case 3:
+        local = roundBox(in, -far + 32.0f, 32.0f - in, 32.0f - in, 0, 0, r, r);
+        lying = false;
+        break;
+    case 4:
+        local = roundBox(in, in, far, 32.0f - in, r, 0, 0, r);
+        break;
+    default:
+        local = roundBox(in, in, 32.0f - in, 32.0f - in, r);
+        break;
     }
     auto place = [&](Shape s) {
-        return [s = std::move(s), left, top, scale](float x, float y) { return s((x - left) / scale, (y - top) / scale) * scale; };
+        return [s = std::move(s), left, top, scale](float x, float y) {
+            return s((x - left) / scale, (y - top) / scale) * scale;
+        };
     };
     const Box box{left, top, left + 32.0f * scale, top + 32.0f * scale};
     const Shape clip = place(roundBox(0, 0, 32.0f, 32.0f, 0));
@@ -231,24 +249,38 @@ void Artwork::paintPill(Image& image, float left, float top, float scale, int co
     // The seam where the partner joins, faint so the capsule still reads as one.
     const std::vector<std::vector<Point>> seam = [&]() -> std::vector<std::vector<Point>> {
         switch (shape) {
-        case 1: return {{{in, 32.0f}, {32.0f - in, 32.0f}}};
-        case 2: return {{{0.0f, in}, {0.0f, 32.0f - in}}};
-        case 3: return {{{in, 0.0f}, {32.0f - in, 0.0f}}};
-        case 4: return {{{32.0f, in}, {32.0f, 32.0f - in}}};
-        default: return {};
+        case 1:
+            return {{{in, 32.0f}, {32.0f - in, 32.0f}}};
+        case 2:
+            return {{{0.0f, in}, {0.0f, 32.0f - in}}};
+        case 3:
+            return {{{in, 0.0f}, {32.0f - in, 0.0f}}};
+        case 4:
+            return {{{32.0f, in}, {32.0f, 32.0f - in}}};
+        default:
+            return {};
         }
     }();
-    if (!seam.empty()) {
+    if (!seam.empty())
         image.fill(place(strokes(seam, 0.9f)), box, Ink, 0.35f);
-    }
     // A glossy streak along the capsule.
     std::vector<Point> streak;
     switch (shape) {
-    case 1: streak = {{9.0f, 10.0f}, {9.0f, 33.0f}}; break;
-    case 2: streak = {{-1.0f, 9.0f}, {21.0f, 9.0f}}; break;
-    case 3: streak = {{9.0f, -1.0f}, {9.0f, 21.0f}}; break;
-    case 4: streak = {{10.0f, 9.0f}, {33.0f, 9.0f}}; break;
-    default: streak = {{11.0f, 9.0f}, {19.0f, 9.0f}}; break;
+    case 1:
+        streak = {{9.0f, 10.0f}, {9.0f, 33.0f}};
+        break;
+    case 2:
+        streak = {{-1.0f, 9.0f}, {21.0f, 9.0f}};
+        break;
+    case 3:
+        streak = {{9.0f, -1.0f}, {9.0f, 21.0f}};
+        break;
+    case 4:
+        streak = {{10.0f, 9.0f}, {33.0f, 9.0f}};
+        break;
+    default:
+        streak = {{11.0f, 9.0f}, {19.0f, 9.0f}};
+        break;
     }
     image.fill(intersect(place(strokes({streak}, 1.9f)), body), box, White, 0.65f);
 }
@@ -305,8 +337,8 @@ Image Artwork::charStrip()
     const std::string order = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     for (std::size_t k = 0; k < order.size(); ++k) {
         const float x = 8.0f * static_cast<float>(k);
-        image.fill(StrokeFont::glyphShape(order[k], x + 1.5f, 2.5f, 1.25f, 1.5f, 1.3f),
-                   Box{x, 0.0f, x + 8.0f, 14.0f}, GlyphColor);
+        image.fill(StrokeFont::glyphShape(order[k], x + 1.5f, 2.5f, 1.25f, 1.5f, 1.3f), Box{x, 0.0f, x + 8.0f, 14.0f},
+                   GlyphColor);
     }
     return image;
 }
@@ -329,8 +361,12 @@ void Artwork::paintBackdrop(Image& image)
     image.fill(roundBox(-10, -10, w + 10, h + 10, 0), everywhere(image),
                linearGradient({0, 0}, rgb(70, 56, 140), {w * 0.3f, h}, rgb(38, 96, 150)));
     // Large, soft bubbles give depth without any grain.
-    const std::array<std::array<float, 3>, 7> bubbles{{{90, 520, 150}, {720, 90, 120}, {640, 470, 90},
-                                                       {200, 60, 70}, {420, 300, 220}, {760, 330, 60},
+    const std::array<std::array<float, 3>, 7> bubbles{{{90, 520, 150},
+                                                       {720, 90, 120},
+                                                       {640, 470, 90},
+                                                       {200, 60, 70},
+                                                       {420, 300, 220},
+                                                       {760, 330, 60},
                                                        {40, 250, 50}}};
     for (const auto& b : bubbles) {
         const Shape s = circle(b[0], b[1], b[2]);
@@ -397,7 +433,8 @@ Image Artwork::background()
     image.fill([shadow](float x, float y) { return shadow(x, y) / 6.0f; }, all, rgb(16, 18, 48), 0.4f);
     image.fill(glass, all, linearGradient({256, 0}, rgb(206, 232, 252), {544, 0}, rgb(150, 190, 232)));
     image.outline(glass, all, 2.5f, Ink);
-    image.fill(roundBox(338, 2, 462, 14, 5), all, linearGradient({0, 2}, rgb(236, 244, 255), {0, 14}, rgb(168, 200, 236)));
+    image.fill(roundBox(338, 2, 462, 14, 5), all,
+               linearGradient({0, 2}, rgb(236, 244, 255), {0, 14}, rgb(168, 200, 236)));
     image.outline(roundBox(338, 2, 462, 14, 5), all, 2.0f, Ink);
     const Shape cavity = unite(roundBox(272, 44, 528, 556, 0), roundBox(362, 14, 438, 60, 3));
     image.outline(offset(cavity, 1.0f), all, 2.0f, mix(Ink, rgb(120, 160, 210), 0.35f));
@@ -425,7 +462,8 @@ Image Artwork::background()
     image.outline(lens, all, 8.0f, rgb(200, 206, 230));
     image.outline(offset(lens, 4.0f), all, 2.0f, Ink);
     image.outline(offset(lens, -4.0f), all, 2.0f, Ink);
-    image.fill(strokes({{{745, 318}, {782, 358}}}, 9.0f), all, linearGradient({745, 318}, rgb(120, 100, 200), {782, 358}, rgb(70, 56, 140)));
+    image.fill(strokes({{{745, 318}, {782, 358}}}, 9.0f), all,
+               linearGradient({745, 318}, rgb(120, 100, 200), {782, 358}, rgb(70, 56, 140)));
     image.outline(strokes({{{745, 318}, {782, 358}}}, 9.0f), all, 2.0f, Ink);
     image.outline(offset(lens, 4.0f), all, 2.0f, Ink);
     paintVirus(image, 640, 214, 1.9f, 0, 0);
@@ -442,11 +480,14 @@ Image Artwork::titleScreen()
     const Box all = everywhere(image);
 
     // Scattered viruses and capsules around the name.
-    const std::array<std::array<float, 4>, 6> viruses{{{110, 330, 3.0f, 0}, {690, 320, 3.2f, 1}, {250, 430, 2.2f, 2},
-                                                       {560, 440, 2.4f, 0}, {80, 110, 1.8f, 1}, {720, 110, 2.0f, 2}}};
-    for (const auto& v : viruses) {
+    const std::array<std::array<float, 4>, 6> viruses{{{110, 330, 3.0f, 0},
+                                                       {690, 320, 3.2f, 1},
+                                                       {250, 430, 2.2f, 2},
+                                                       {560, 440, 2.4f, 0},
+                                                       {80, 110, 1.8f, 1},
+                                                       {720, 110, 2.0f, 2}}};
+    for (const auto& v : viruses)
         paintVirus(image, v[0], v[1], v[2], static_cast<int>(v[3]), 0);
-    }
     auto capsule = [&](float x, float y, float s, int a, int b, bool lying) {
         if (lying) {
             paintPill(image, x, y, s, a, 4);
@@ -473,13 +514,14 @@ Image Artwork::titleScreen()
         const Tints& t = tints[static_cast<std::size_t>((k + 1) % 3)];
         const Shape letter = StrokeFont::glyphShape(name[k], cursor, 60.0f, sx, sy, 20.0f);
         const Box box{cursor - 16, 40, cursor + 4 * sx + 16, 60 + 6 * sy + 20};
-        image.fill([letter](float x, float y) { return moved(letter, 6, 9)(x, y) / 3.0f; }, box, rgb(16, 18, 48), 0.45f);
+        image.fill([letter](float x, float y) { return moved(letter, 6, 9)(x, y) / 3.0f; }, box, rgb(16, 18, 48),
+                   0.45f);
         image.fill(letter, box, linearGradient({0, 48}, t.light, {0, 60 + 6 * sy + 12}, t.shade));
         image.outline(letter, box, 3.5f, Ink);
         // Gloss on the upper part of each stroke, as on the capsules.
         const float glossLine = 60.0f + 2.4f * sy;
-        image.fill(intersect(offset(letter, -5.0f), [glossLine](float, float y) { return y - glossLine; }), box,
-                   White, 0.4f);
+        image.fill(intersect(offset(letter, -5.0f), [glossLine](float, float y) { return y - glossLine; }), box, White,
+                   0.4f);
         cursor += (StrokeFont::GridWidth + gap) * sx;
     }
 

@@ -18,8 +18,8 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
     put16(out, v >> 16);
 }
 
-std::vector<std::uint8_t> headers(int width, int height, int bits, std::uint32_t paletteCount,
-                                  std::uint32_t infoSize, std::uint32_t imageSize)
+std::vector<std::uint8_t> headers(int width, int height, int bits, std::uint32_t paletteCount, std::uint32_t infoSize,
+                                  std::uint32_t imageSize)
 {
     std::vector<std::uint8_t> out;
     const std::uint32_t pixelOffset = 14 + infoSize + paletteCount * 4;
@@ -69,9 +69,8 @@ bool BmpWriter::write24(const std::string& path, const Image& image)
             out.push_back(image.channel(x, y, 0));
             written += 3;
         }
-        for (; written < rowBytes; ++written) {
+        for (; written < rowBytes; ++written)
             out.push_back(0);
-        }
     }
     return save(path, out);
 }
@@ -81,8 +80,7 @@ bool BmpWriter::write8(const std::string& path, int width, int height, const std
 {
     const std::uint32_t rowBytes = stride(width, 1);
     const std::uint32_t size = rowBytes * static_cast<std::uint32_t>(height);
-    std::vector<std::uint8_t> out =
-        headers(width, height, 8, static_cast<std::uint32_t>(palette.size()), 40, size);
+    std::vector<std::uint8_t> out = headers(width, height, 8, static_cast<std::uint32_t>(palette.size()), 40, size);
     for (const PaletteEntry& e : palette) {
         out.push_back(e.b);
         out.push_back(e.g);
@@ -92,12 +90,11 @@ bool BmpWriter::write8(const std::string& path, int width, int height, const std
     for (int y = height - 1; y >= 0; --y) {
         std::uint32_t written = 0;
         for (int x = 0; x < width; ++x, ++written) {
-            out.push_back(indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                                  static_cast<std::size_t>(x)]);
+            out.push_back(
+                indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]);
         }
-        for (; written < rowBytes; ++written) {
+        for (; written < rowBytes; ++written)
             out.push_back(0);
-        }
     }
     return save(path, out);
 }
@@ -111,13 +108,12 @@ bool BmpWriter::write32(const std::string& path, const Image& image)
     put32(out, 0x000000FFu);
     put32(out, 0xFF000000u);  // alpha mask
     put32(out, 0x73524742u);  // 'sRGB'
-    for (int i = 0; i < 9; ++i) {
-        put32(out, 0);        // endpoints, unused for sRGB
-    }
+    for (int i = 0; i < 9; ++i)
+        put32(out, 0);  // endpoints, unused for sRGB
     put32(out, 0);
     put32(out, 0);
-    put32(out, 0);            // gamma
-    put32(out, 4);            // LCS_GM_IMAGES
+    put32(out, 0);  // gamma
+    put32(out, 4);  // LCS_GM_IMAGES
     put32(out, 0);
     put32(out, 0);
     put32(out, 0);

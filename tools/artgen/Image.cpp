@@ -11,11 +11,9 @@ Rgb mix(Rgb a, Rgb b, float t)
 }
 
 Image::Image(int width, int height, Rgb fill, float alpha)
-    : w(width), h(height),
-      pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill),
+    : w(width), h(height), pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill),
       alphas(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), alpha)
-{
-}
+{}
 
 void Image::set(int x, int y, Rgb color, float alpha)
 {
@@ -25,15 +23,13 @@ void Image::set(int x, int y, Rgb color, float alpha)
 
 void Image::blend(int x, int y, Rgb color, float a)
 {
-    if (a <= 0.0f) {
+    if (a <= 0.0f)
         return;
-    }
     const std::size_t i = index(x, y);
     const float below = alphas[i];
     const float out = a + below * (1.0f - a);
-    if (out <= 0.0f) {
+    if (out <= 0.0f)
         return;
-    }
     // Straight (not premultiplied) alpha, so fully opaque pictures blend as plain lerps.
     const float keep = below * (1.0f - a) / out;
     const float take = a / out;
@@ -55,16 +51,16 @@ void Image::fill(const Shape& shape, const Box& bounds, const Paint& paint, floa
             const float d = shape(cx, cy);
             // The distance to the edge tells how much of the pixel is covered.
             const float coverage = std::clamp(0.5f - d, 0.0f, 1.0f);
-            if (coverage > 0.0f) {
+            if (coverage > 0.0f)
                 blend(x, y, paint(cx, cy), coverage * opacity);
-            }
         }
     }
 }
 
 void Image::fill(const Shape& shape, const Box& bounds, Rgb color, float opacity)
 {
-    fill(shape, bounds, [color](float, float) { return color; }, opacity);
+    fill(
+        shape, bounds, [color](float, float) { return color; }, opacity);
 }
 
 void Image::outline(const Shape& shape, const Box& bounds, float lineWidth, Rgb color, float opacity)
@@ -80,9 +76,8 @@ void Image::compose(const Image& other, int x, int y, float opacity)
         for (int i = 0; i < other.w; ++i) {
             const int tx = x + i;
             const int ty = y + j;
-            if (tx >= 0 && ty >= 0 && tx < w && ty < h) {
+            if (tx >= 0 && ty >= 0 && tx < w && ty < h)
                 blend(tx, ty, other.colorAt(i, j), other.alphaAt(i, j) * opacity);
-            }
         }
     }
 }

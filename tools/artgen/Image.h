@@ -59,7 +59,10 @@ public:
     std::uint8_t alpha8(int x, int y) const;
 
 private:
-    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x); }
+    std::size_t index(int x, int y) const
+    {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
+    }
     void blend(int x, int y, Rgb color, float a);
 
     int w = 0;

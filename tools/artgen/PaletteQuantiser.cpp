@@ -48,9 +48,8 @@ struct Bucket final {
         std::array<double, 3> sum{};
         double n = 0.0;
         for (const Swatch& s : swatches) {
-            for (int k = 0; k < 3; ++k) {
+            for (int k = 0; k < 3; ++k)
                 sum[k] += static_cast<double>(s.c[k]) * s.count;
-            }
             n += s.count;
         }
         auto at = [&](int k) { return static_cast<std::uint8_t>(std::clamp(sum[k] / n + 0.5, 0.0, 255.0)); };
@@ -70,15 +69,13 @@ PaletteQuantiser::Result PaletteQuantiser::quantise(const Image& image, int colo
 {
     std::unordered_map<std::uint32_t, std::uint32_t> histogram;
     std::unordered_map<std::uint32_t, std::uint8_t> fixedIndex;
-    for (std::size_t i = 0; i < fixed.size(); ++i) {
+    for (std::size_t i = 0; i < fixed.size(); ++i)
         fixedIndex[pack(fixed[i].r, fixed[i].g, fixed[i].b)] = static_cast<std::uint8_t>(i);
-    }
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const std::uint32_t key = pack(image.channel(x, y, 0), image.channel(x, y, 1), image.channel(x, y, 2));
-            if (!fixedIndex.contains(key)) {
+            if (!fixedIndex.contains(key))
                 ++histogram[key];
-            }
         }
     }
 
@@ -88,32 +85,28 @@ PaletteQuantiser::Result PaletteQuantiser::quantise(const Image& image, int colo
     if (!histogram.empty() && free > 0) {
         std::vector<Bucket> buckets(1);
         for (const auto& [key, count] : histogram) {
-            buckets[0].swatches.push_back(
-                Swatch{{static_cast<int>(key >> 16), static_cast<int>(key >> 8 & 0xFF), static_cast<int>(key & 0xFF)},
-                       count});
+            buckets[0].swatches.push_back(Swatch{
+                {static_cast<int>(key >> 16), static_cast<int>(key >> 8 & 0xFF), static_cast<int>(key & 0xFF)}, count});
         }
         buckets[0].measure();
         while (static_cast<int>(buckets.size()) < free) {
             // Split where the most error is, so large smooth gradients get many steps.
             auto worst = std::max_element(buckets.begin(), buckets.end(),
                                           [](const Bucket& a, const Bucket& b) { return a.error < b.error; });
-            if (worst->swatches.size() < 2 || worst->error <= 0.0) {
+            if (worst->swatches.size() < 2 || worst->error <= 0.0)
                 break;
-            }
             const int axis = worst->axis;
             std::sort(worst->swatches.begin(), worst->swatches.end(),
                       [axis](const Swatch& a, const Swatch& b) { return a.c[axis] < b.c[axis]; });
             std::uint64_t total = 0;
-            for (const Swatch& s : worst->swatches) {
+            for (const Swatch& s : worst->swatches)
                 total += s.count;
-            }
             std::uint64_t running = 0;
             std::size_t cut = 1;
             for (; cut < worst->swatches.size(); ++cut) {
                 running += worst->swatches[cut - 1].count;
-                if (running * 2 >= total) {
+                if (running * 2 >= total)
                     break;
-                }
             }
             cut = std::clamp<std::size_t>(cut, 1, worst->swatches.size() - 1);
             Bucket upper;
@@ -123,9 +116,8 @@ PaletteQuantiser::Result PaletteQuantiser::quantise(const Image& image, int colo
             upper.measure();
             buckets.push_back(std::move(upper));
         }
-        for (const Bucket& b : buckets) {
+        for (const Bucket& b : buckets)
             result.palette.push_back(b.mean());
-        }
     }
 
     std::unordered_map<std::uint32_t, std::uint8_t> nearest;
@@ -155,8 +147,8 @@ PaletteQuantiser::Result PaletteQuantiser::quantise(const Image& image, int colo
                 }
                 nearest[key] = chosen;
             }
-            result.indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width()) +
-                           static_cast<std::size_t>(x)] = chosen;
+            result.indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width())
+                           + static_cast<std::size_t>(x)] = chosen;
         }
     }
     return result;

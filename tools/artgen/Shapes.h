@@ -71,12 +71,10 @@ inline Shape strokes(std::vector<std::vector<Point>> lines, float radius)
     return [lines = std::move(lines), radius](float x, float y) {
         float best = 1e9f;
         for (const auto& line : lines) {
-            for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+            for (std::size_t i = 0; i + 1 < line.size(); ++i)
                 best = std::min(best, segmentDistance(x, y, line[i], line[i + 1]));
-            }
-            if (line.size() == 1) {
+            if (line.size() == 1)
                 best = std::min(best, std::hypot(x - line[0].x, y - line[0].y));
-            }
         }
         return best - radius;
     };
@@ -93,9 +91,8 @@ inline Shape polygon(std::vector<Point> corners)
             const Point a = corners[j];
             const Point b = corners[i];
             best = std::min(best, segmentDistance(x, y, a, b));
-            if ((b.y > y) != (a.y > y) && x < (a.x - b.x) * (y - b.y) / (a.y - b.y) + b.x) {
+            if ((b.y > y) != (a.y > y) && x < (a.x - b.x) * (y - b.y) / (a.y - b.y) + b.x)
                 inside = !inside;
-            }
         }
         return inside ? -best : best;
     };

@@ -7,16 +7,16 @@ namespace quindel::composer {
 // White noise from a fixed seed, so every build writes the same files.
 class Noise final {
 public:
-    explicit Noise(std::uint32_t seed) : state_(seed) {}
+    explicit Noise(std::uint32_t seed) : state(seed) {}
     // Uniform in -1..1.
     double next()
     {
-        state_ = state_ * 1664525u + 1013904223u;
-        return static_cast<double>(state_ >> 8) / static_cast<double>(1u << 23) - 1.0;
+        state = state * 1664525u + 1013904223u;
+        return static_cast<double>(state >> 8) / static_cast<double>(1u << 23) - 1.0;
     }
 
 private:
-    std::uint32_t state_ = 1;
+    std::uint32_t state = 1;
 };
 
 }  // namespace quindel::composer

@@ -34,7 +34,7 @@ public:
     static constexpr int Rows = 64;
     using Pattern = std::array<ModCell, Rows * Channels>;
 
-    explicit ProTrackerModule(std::string title) : title_(std::move(title)) {}
+    explicit ProTrackerModule(std::string title) : songTitle(std::move(title)) {}
 
     // Returns the sample number (1..31) to put in cells.
     int addSample(ModSample sample);
@@ -51,10 +51,10 @@ public:
     static constexpr double RateAtC3 = 7093789.2 / (2.0 * 214.0);
 
 private:
-    std::string title_;
-    std::vector<ModSample> samples_;
-    std::vector<Pattern> patterns_;
-    std::vector<int> order_;
+    std::string songTitle;
+    std::vector<ModSample> sampleList;
+    std::vector<Pattern> patternList;
+    std::vector<int> orderList;
 };
 
 }  // namespace quindel::composer

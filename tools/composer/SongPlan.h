@@ -11,8 +11,7 @@ namespace quindel::composer {
 struct Section {
     Section(std::vector<std::string> barChords, std::vector<std::string> barMelody)
         : chords(std::move(barChords)), melody(std::move(barMelody))
-    {
-    }
+    {}
 
     // Per bar: one chord, or two ("Bb C") for half a bar each.
     std::vector<std::string> chords;

@@ -27,14 +27,22 @@ constexpr int SetTempo = 0xF;
 int pitchClassOf(char letter)
 {
     switch (letter) {
-    case 'C': return 0;
-    case 'D': return 2;
-    case 'E': return 4;
-    case 'F': return 5;
-    case 'G': return 7;
-    case 'A': return 9;
-    case 'B': return 11;
-    default: throw std::invalid_argument(std::string("not a note letter: ") + letter);
+    case 'C':
+        return 0;
+    case 'D':
+        return 2;
+    case 'E':
+        return 4;
+    case 'F':
+        return 5;
+    case 'G':
+        return 7;
+    case 'A':
+        return 9;
+    case 'B':
+        return 11;
+    default:
+        throw std::invalid_argument(std::string("not a note letter: ") + letter);
     }
 }
 
@@ -47,21 +55,19 @@ std::vector<std::string> words(const std::string& text)
 {
     std::istringstream in(text);
     std::vector<std::string> out;
-    for (std::string word; in >> word;) {
+    for (std::string word; in >> word;)
         out.push_back(word);
-    }
     return out;
 }
 
 }  // namespace
 
-SongWriter::SongWriter(const SongPlan& plan) : plan_(plan), module_(plan.title) {}
+SongWriter::SongWriter(const SongPlan& plan) : songPlan(plan), output(plan.title) {}
 
 int SongWriter::midiOf(const std::string& name)
 {
-    if (name.size() < 2) {
+    if (name.size() < 2)
         throw std::invalid_argument("bad note: " + name);
-    }
     int pc = pitchClassOf(name[0]);
     std::size_t at = 1;
     if (name[at] == '#') {
@@ -71,9 +77,8 @@ int SongWriter::midiOf(const std::string& name)
         --pc;
         ++at;
     }
-    if (at + 1 != name.size() || !std::isdigit(static_cast<unsigned char>(name[at]))) {
+    if (at + 1 != name.size() || !std::isdigit(static_cast<unsigned char>(name[at])))
         throw std::invalid_argument("bad note: " + name);
-    }
     return 12 * (name[at] - '0' + 1) + pc;
 }
 
@@ -88,14 +93,12 @@ SongWriter::Chord SongWriter::chordOf(const std::string& name)
     }
     chord.root = (chord.root + 12) % 12;
     const std::string rest = name.substr(at);
-    if (rest == "m" || rest == "m7") {
+    if (rest == "m" || rest == "m7")
         chord.minor = true;
-    }
     chord.seventh = rest == "7" || rest == "m7";
     chord.majorSeventh = rest == "maj7";
-    if (!rest.empty() && rest != "m" && rest != "7" && rest != "m7" && rest != "maj7") {
+    if (!rest.empty() && rest != "m" && rest != "7" && rest != "m7" && rest != "maj7")
         throw std::invalid_argument("unknown chord: " + name);
-    }
     return chord;
 }
 
@@ -109,69 +112,73 @@ SongWriter::Chord SongWriter::chordAt(const Section& section, int bar, int step)
 int SongWriter::trackerNote(int midi, int baseMidi)
 {
     const int note = midi - baseMidi + 13;
-    if (note < 1 || note > 36) {
+    if (note < 1 || note > 36)
         throw std::out_of_range("pitch " + std::to_string(midi) + " outside the instrument's range");
-    }
     return note;
 }
 
 std::vector<std::uint8_t> SongWriter::write()
 {
-    switch (plan_.lead) {
-    case SongPlan::Lead::SoftSquare: leadSample_ = module_.addSample(softSquareLead(16)); break;
-    case SongPlan::Lead::Pulse: leadSample_ = module_.addSample(pulseLead(16, plan_.pulseDuty)); break;
+    switch (songPlan.lead) {
+    case SongPlan::Lead::SoftSquare:
+        leadSample = output.addSample(softSquareLead(16));
+        break;
+    case SongPlan::Lead::Pulse:
+        leadSample = output.addSample(pulseLead(16, songPlan.pulseDuty));
+        break;
     }
-    bassSample_ = module_.addSample(pluckedBass(64));
-    switch (plan_.harmony) {
-    case SongPlan::Harmony::Marimba: harmonySample_ = module_.addSample(marimba(32)); break;
-    case SongPlan::Harmony::Bell: harmonySample_ = module_.addSample(bell(32)); break;
-    case SongPlan::Harmony::ChipPad: harmonySample_ = module_.addSample(chipPad(32)); break;
+    bassSample = output.addSample(pluckedBass(64));
+    switch (songPlan.harmony) {
+    case SongPlan::Harmony::Marimba:
+        harmonySample = output.addSample(marimba(32));
+        break;
+    case SongPlan::Harmony::Bell:
+        harmonySample = output.addSample(bell(32));
+        break;
+    case SongPlan::Harmony::ChipPad:
+        harmonySample = output.addSample(chipPad(32));
+        break;
     }
-    kick_ = module_.addSample(kickDrum());
-    snare_ = module_.addSample(snareDrum());
-    closedHat_ = module_.addSample(closedHat());
-    openHat_ = module_.addSample(openHat());
-    crash_ = module_.addSample(crashWithKick());
-    tom_ = module_.addSample(tomDrum());
+    kickSample = output.addSample(kickDrum());
+    snareSample = output.addSample(snareDrum());
+    closedHatSample = output.addSample(closedHat());
+    openHatSample = output.addSample(openHat());
+    crashSample = output.addSample(crashWithKick());
+    tomSample = output.addSample(tomDrum());
 
-    const int count = static_cast<int>(plan_.sections.size());
+    const int count = static_cast<int>(songPlan.sections.size());
     for (int i = 0; i < count; ++i) {
-        const int pattern = module_.addPattern();
-        module_.appendOrder(pattern);
-        writeSection(pattern, plan_.sections[static_cast<std::size_t>(i)], i + 1 == count);
+        const int pattern = output.addPattern();
+        output.appendOrder(pattern);
+        writeSection(pattern, songPlan.sections[static_cast<std::size_t>(i)], i + 1 == count);
     }
-    return module_.bytes();
+    return output.bytes();
 }
 
 void SongWriter::writeSection(int pattern, const Section& section, bool last)
 {
     const int bars = static_cast<int>(section.chords.size());
-    if (bars < 1 || bars > 4 || (!section.melody.empty() && section.melody.size() != section.chords.size())) {
-        throw std::invalid_argument(plan_.title + ": a section needs 1 to 4 bars of chords and melody");
-    }
+    if (bars < 1 || bars > 4 || (!section.melody.empty() && section.melody.size() != section.chords.size()))
+        throw std::invalid_argument(songPlan.title + ": a section needs 1 to 4 bars of chords and melody");
     writeLead(pattern, section);
-    if (section.bass) {
+    if (section.bass)
         writeBass(pattern, section);
-    }
-    if (section.harmony) {
+    if (section.harmony)
         writeHarmony(pattern, section);
-    }
-    if (section.drums) {
+    if (section.drums)
         writeDrums(pattern, section);
-    }
-    putEffect(pattern, 0, SetTempo, plan_.tempo);
+    putEffect(pattern, 0, SetTempo, songPlan.tempo);
     const int lastRow = bars * RowsPerBar - 1;
-    if (last) {
-        putEffect(pattern, lastRow, PositionJump, plan_.loopTo);
-    } else if (lastRow < ProTrackerModule::Rows - 1) {
+    if (last)
+        putEffect(pattern, lastRow, PositionJump, songPlan.loopTo);
+    else if (lastRow < ProTrackerModule::Rows - 1)
         putEffect(pattern, lastRow, PatternBreak, 0);
-    }
 }
 
 void SongWriter::writeLead(int pattern, const Section& section)
 {
     if (section.melody.empty()) {
-        module_.cell(pattern, 0, LeadChannel) = ModCell{0, 0, SetVolume, 0};
+        output.cell(pattern, 0, LeadChannel) = ModCell{0, 0, SetVolume, 0};
         return;
     }
     int row = 0;
@@ -179,31 +186,30 @@ void SongWriter::writeLead(int pattern, const Section& section)
         int barRows = 0;
         for (const std::string& token : words(section.melody[bar])) {
             const std::size_t colon = token.find(':');
-            if (colon == std::string::npos) {
-                throw std::invalid_argument(plan_.title + ": note without length: " + token);
-            }
+            if (colon == std::string::npos)
+                throw std::invalid_argument(songPlan.title + ": note without length: " + token);
             const std::string pitch = token.substr(0, colon);
             const int length = std::stoi(token.substr(colon + 1));
             if (pitch == "r") {
-                module_.cell(pattern, row, LeadChannel) = ModCell{0, 0, SetVolume, 0};
+                output.cell(pattern, row, LeadChannel) = ModCell{0, 0, SetVolume, 0};
             } else if (pitch != "-") {
-                module_.cell(pattern, row, LeadChannel) =
-                    ModCell{trackerNote(midiOf(pitch), LeadBase), leadSample_, 0, 0};
+                output.cell(pattern, row, LeadChannel) =
+                    ModCell{trackerNote(midiOf(pitch), LeadBase), leadSample, 0, 0};
             }
             // Long notes get a gentle vibrato once they have sounded a moment.
             if (pitch != "r" && (length >= 6 || pitch == "-")) {
                 for (int offset = (pitch == "-" ? 0 : 2); offset < length; ++offset) {
-                    ModCell& c = module_.cell(pattern, row + offset, LeadChannel);
+                    ModCell& c = output.cell(pattern, row + offset, LeadChannel);
                     c.effect = Vibrato;
-                    c.param = plan_.vibrato;
+                    c.param = songPlan.vibrato;
                 }
             }
             row += length;
             barRows += length;
         }
         if (barRows != RowsPerBar) {
-            throw std::invalid_argument(plan_.title + ": bar " + std::to_string(bar + 1) + " lasts " +
-                                        std::to_string(barRows) + " rows: " + section.melody[bar]);
+            throw std::invalid_argument(songPlan.title + ": bar " + std::to_string(bar + 1) + " lasts "
+                                        + std::to_string(barRows) + " rows: " + section.melody[bar]);
         }
     }
 }
@@ -213,18 +219,27 @@ void SongWriter::writeBass(int pattern, const Section& section)
     const int bars = static_cast<int>(section.chords.size());
     for (int bar = 0; bar < bars; ++bar) {
         for (int step = 0; step < RowsPerBar; ++step) {
-            const char token = barOf(section.bassBar, plan_.bassBar).at(static_cast<std::size_t>(step));
+            const char token = barOf(section.bassBar, songPlan.bassBar).at(static_cast<std::size_t>(step));
             const int row = bar * RowsPerBar + step;
             const int root = 36 + chordAt(section, bar, step).root;  // C2..B2
             int midi = 0;
             switch (token) {
-            case 'R': midi = root; break;
-            case 'O': midi = root + 12; break;
-            case 'F': midi = root + 7; break;
-            case '-': module_.cell(pattern, row, BassChannel) = ModCell{0, 0, SetVolume, 0}; continue;
-            default: continue;
+            case 'R':
+                midi = root;
+                break;
+            case 'O':
+                midi = root + 12;
+                break;
+            case 'F':
+                midi = root + 7;
+                break;
+            case '-':
+                output.cell(pattern, row, BassChannel) = ModCell{0, 0, SetVolume, 0};
+                continue;
+            default:
+                continue;
             }
-            module_.cell(pattern, row, BassChannel) = ModCell{trackerNote(midi, BassBase), bassSample_, 0, 0};
+            output.cell(pattern, row, BassChannel) = ModCell{trackerNote(midi, BassBase), bassSample, 0, 0};
         }
     }
 }
@@ -236,16 +251,16 @@ void SongWriter::writeHarmony(int pattern, const Section& section)
         bool arpeggio = false;
         int soundingRoot = -1;
         for (int step = 0; step < RowsPerBar; ++step) {
-            const char token = barOf(section.harmonyBar, plan_.harmonyBar).at(static_cast<std::size_t>(step));
+            const char token = barOf(section.harmonyBar, songPlan.harmonyBar).at(static_cast<std::size_t>(step));
             const int row = bar * RowsPerBar + step;
             const Chord chord = chordAt(section, bar, step);
             // Roots sit between G3 and F#4 so the chords stay under the tune.
             const int root = 55 + (chord.root - 7 + 12) % 12;
             const int third = root + (chord.minor ? 3 : 4);
             const int arpeggioParam = ((third - root) << 4) | 7;
-            ModCell& c = module_.cell(pattern, row, HarmonyChannel);
+            ModCell& c = output.cell(pattern, row, HarmonyChannel);
             if (token == 'A' || (arpeggio && token == '.' && root != soundingRoot)) {
-                c = ModCell{trackerNote(root, HarmonyBase), harmonySample_, Arpeggio, arpeggioParam};
+                c = ModCell{trackerNote(root, HarmonyBase), harmonySample, Arpeggio, arpeggioParam};
                 arpeggio = true;
                 soundingRoot = root;
                 continue;
@@ -260,15 +275,28 @@ void SongWriter::writeHarmony(int pattern, const Section& section)
             arpeggio = false;
             int midi = 0;
             switch (token) {
-            case '1': midi = root; break;
-            case '3': midi = third; break;
-            case '5': midi = root + 7; break;
-            case '7': midi = root + (chord.seventh ? 10 : chord.majorSeventh ? 11 : 12); break;
-            case '8': midi = root + 12; break;
-            case '-': c = ModCell{0, 0, SetVolume, 0}; continue;
-            default: throw std::invalid_argument(plan_.title + ": unknown harmony step");
+            case '1':
+                midi = root;
+                break;
+            case '3':
+                midi = third;
+                break;
+            case '5':
+                midi = root + 7;
+                break;
+            case '7':
+                midi = root + (chord.seventh ? 10 : chord.majorSeventh ? 11 : 12);
+                break;
+            case '8':
+                midi = root + 12;
+                break;
+            case '-':
+                c = ModCell{0, 0, SetVolume, 0};
+                continue;
+            default:
+                throw std::invalid_argument(songPlan.title + ": unknown harmony step");
             }
-            c = ModCell{trackerNote(midi, HarmonyBase), harmonySample_, 0, 0};
+            c = ModCell{trackerNote(midi, HarmonyBase), harmonySample, 0, 0};
         }
     }
 }
@@ -278,25 +306,40 @@ void SongWriter::writeDrums(int pattern, const Section& section)
     const int bars = static_cast<int>(section.chords.size());
     for (int bar = 0; bar < bars; ++bar) {
         const bool fillBar = section.fill && bar == bars - 1;
-        const std::string& groove = fillBar ? plan_.fillBar : barOf(section.drumBar, plan_.drumBar);
+        const std::string& groove = fillBar ? songPlan.fillBar : barOf(section.drumBar, songPlan.drumBar);
         for (int step = 0; step < RowsPerBar; ++step) {
             char token = groove.at(static_cast<std::size_t>(step));
-            if (section.crash && bar == 0 && step == 0) {
+            if (section.crash && bar == 0 && step == 0)
                 token = 'c';
-            }
             ModCell c{DrumNote, 0, 0, 0};
             switch (token) {
-            case 'k': c.sample = kick_; break;
-            case 's': c.sample = snare_; break;
-            case 'g': c = ModCell{DrumNote, snare_, SetVolume, 16}; break;
-            case 'h': c.sample = closedHat_; break;
-            case 'o': c.sample = openHat_; break;
-            case 't': c.sample = tom_; break;
-            case 'c': c.sample = crash_; break;
-            case '.': continue;
-            default: throw std::invalid_argument(plan_.title + ": unknown drum");
+            case 'k':
+                c.sample = kickSample;
+                break;
+            case 's':
+                c.sample = snareSample;
+                break;
+            case 'g':
+                c = ModCell{DrumNote, snareSample, SetVolume, 16};
+                break;
+            case 'h':
+                c.sample = closedHatSample;
+                break;
+            case 'o':
+                c.sample = openHatSample;
+                break;
+            case 't':
+                c.sample = tomSample;
+                break;
+            case 'c':
+                c.sample = crashSample;
+                break;
+            case '.':
+                continue;
+            default:
+                throw std::invalid_argument(songPlan.title + ": unknown drum");
             }
-            module_.cell(pattern, bar * RowsPerBar + step, DrumChannel) = c;
+            output.cell(pattern, bar * RowsPerBar + step, DrumChannel) = c;
         }
     }
 }
@@ -306,14 +349,14 @@ void SongWriter::putEffect(int pattern, int row, int effect, int param)
     // Song-wide commands take whichever channel is free on that row; the
     // lead's vibrato is the one that gives way when none is.
     for (int channel : {BassChannel, DrumChannel, HarmonyChannel, LeadChannel}) {
-        ModCell& c = module_.cell(pattern, row, channel);
+        ModCell& c = output.cell(pattern, row, channel);
         if (!c.hasEffect()) {
             c.effect = effect;
             c.param = param;
             return;
         }
     }
-    ModCell& lead = module_.cell(pattern, row, LeadChannel);
+    ModCell& lead = output.cell(pattern, row, LeadChannel);
     lead.effect = effect;
     lead.param = param;
 }

@@ -44,17 +44,17 @@ private:
     // The tracker note for a pitch on an instrument whose C-2 sounds baseMidi.
     static int trackerNote(int midi, int baseMidi);
 
-    const SongPlan& plan_;
-    ProTrackerModule module_;
-    int leadSample_ = 0;
-    int bassSample_ = 0;
-    int harmonySample_ = 0;
-    int kick_ = 0;
-    int snare_ = 0;
-    int closedHat_ = 0;
-    int openHat_ = 0;
-    int crash_ = 0;
-    int tom_ = 0;
+    const SongPlan& songPlan;
+    ProTrackerModule output;
+    int leadSample = 0;
+    int bassSample = 0;
+    int harmonySample = 0;
+    int kickSample = 0;
+    int snareSample = 0;
+    int closedHatSample = 0;
+    int openHatSample = 0;
+    int crashSample = 0;
+    int tomSample = 0;
 };
 
 }  // namespace quindel::composer

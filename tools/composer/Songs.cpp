@@ -58,15 +58,14 @@ SongPlan firstLevels()
     Section intro{{"G", "Em", "C", "D"}, {}};
     intro.fill = true;
     Section a{{"G", "Em", "C", "D"},
-              {"B5:2 D6:2 B5:2 G5:2 A5:4 B5:4", "G5:2 E5:2 G5:2 B5:2 E6:6 D6:2",
-               "C6:2 B5:2 A5:2 G5:2 E5:4 G5:4", "F#5:4 A5:4 D6:8"}};
+              {"B5:2 D6:2 B5:2 G5:2 A5:4 B5:4", "G5:2 E5:2 G5:2 B5:2 E6:6 D6:2", "C6:2 B5:2 A5:2 G5:2 E5:4 G5:4",
+               "F#5:4 A5:4 D6:8"}};
     a.crash = true;
     Section a2{{"G", "Em", "C", "D"},
-               {"B5:2 D6:2 B5:2 G5:2 A5:4 B5:4", "G5:2 E5:2 G5:2 B5:2 E6:6 F#6:2",
-                "G6:4 E6:4 C6:4 E6:4", "D6:8 r:4 D6:2 E6:2"}};
+               {"B5:2 D6:2 B5:2 G5:2 A5:4 B5:4", "G5:2 E5:2 G5:2 B5:2 E6:6 F#6:2", "G6:4 E6:4 C6:4 E6:4",
+                "D6:8 r:4 D6:2 E6:2"}};
     a2.fill = true;
-    Section b{{"C", "D", "Bm", "Em"},
-              {"E6:6 D6:2 C6:4 G5:4", "F#5:6 G5:2 A5:8", "B5:6 A5:2 F#5:4 D5:4", "E5:12 r:4"}};
+    Section b{{"C", "D", "Bm", "Em"}, {"E6:6 D6:2 C6:4 G5:4", "F#5:6 G5:2 A5:8", "B5:6 A5:2 F#5:4 D5:4", "E5:12 r:4"}};
     b.crash = true;
     b.harmonyBar = "1.5.8.5.3.5.8.5.";
     Section b2{{"C", "D", "Bm", "Am D"},
@@ -97,22 +96,21 @@ SongPlan secondLevels()
 
     Section intro{{"Am", "F", "C", "G"}, {}};
     intro.fill = true;
-    Section a{{"Am", "F", "C", "G"},
-              {"A5:3 B5:1 C6:2 E6:4 D6:2 C6:2 B5:2", "A5:6 F5:2 A5:2 C6:2 D6:4", "E6:6 D6:2 C6:4 G5:4",
-               "B5:8 D6:4 B5:4"}};
+    Section a{
+        {"Am", "F", "C", "G"},
+        {"A5:3 B5:1 C6:2 E6:4 D6:2 C6:2 B5:2", "A5:6 F5:2 A5:2 C6:2 D6:4", "E6:6 D6:2 C6:4 G5:4", "B5:8 D6:4 B5:4"}};
     a.crash = true;
-    Section a2{{"Am", "F", "C", "G E"},
-               {"A5:3 B5:1 C6:2 E6:4 D6:2 C6:2 B5:2", "A5:6 F5:2 A5:2 C6:2 F6:4", "E6:4 G6:4 E6:4 C6:4",
-                "D6:4 B5:4 G#5:8"}};
+    Section a2{
+        {"Am", "F", "C", "G E"},
+        {"A5:3 B5:1 C6:2 E6:4 D6:2 C6:2 B5:2", "A5:6 F5:2 A5:2 C6:2 F6:4", "E6:4 G6:4 E6:4 C6:4", "D6:4 B5:4 G#5:8"}};
     a2.fill = true;
     Section b{{"F", "G", "Em", "Am"},
-              {"C6:2 C6:2 A5:2 C6:2 F6:6 E6:2", "D6:2 D6:2 B5:2 D6:2 G6:6 F6:2", "E6:4 B5:4 G5:4 B5:4",
-               "A5:12 r:4"}};
+              {"C6:2 C6:2 A5:2 C6:2 F6:6 E6:2", "D6:2 D6:2 B5:2 D6:2 G6:6 F6:2", "E6:4 B5:4 G5:4 B5:4", "A5:12 r:4"}};
     b.crash = true;
     b.harmonyBar = "A...A...A...A.A.";
-    Section b2{{"F", "G", "Em", "E"},
-               {"C6:2 C6:2 A5:2 C6:2 F6:6 E6:2", "D6:2 D6:2 B5:2 D6:2 G6:6 A6:2", "G6:4 E6:4 B5:4 G5:4",
-                "G#5:8 B5:4 E6:4"}};
+    Section b2{
+        {"F", "G", "Em", "E"},
+        {"C6:2 C6:2 A5:2 C6:2 F6:6 E6:2", "D6:2 D6:2 B5:2 D6:2 G6:6 A6:2", "G6:4 E6:4 B5:4 G5:4", "G#5:8 B5:4 E6:4"}};
     b2.fill = true;
     b2.harmonyBar = b.harmonyBar;
     p.sections = {intro, a, a2, b, b2, a, a2};
@@ -140,8 +138,8 @@ SongPlan thirdLevels()
     Section intro{{"Em", "C", "D", "B"}, {}};
     intro.fill = true;
     Section a{{"Em", "C", "D", "B"},
-              {"E5:2 G5:2 B5:2 E6:4 D6:2 B5:2 G5:2", "C6:2 E6:2 G6:4 E6:2 C6:2 G5:4",
-               "D6:2 F#6:2 A6:4 F#6:2 D6:2 A5:4", "D#6:4 F#6:4 B5:8"}};
+              {"E5:2 G5:2 B5:2 E6:4 D6:2 B5:2 G5:2", "C6:2 E6:2 G6:4 E6:2 C6:2 G5:4", "D6:2 F#6:2 A6:4 F#6:2 D6:2 A5:4",
+               "D#6:4 F#6:4 B5:8"}};
     a.crash = true;
     Section a2{{"Em", "C", "D", "B7"},
                {"E5:2 G5:2 B5:2 E6:4 D6:2 B5:2 G5:2", "C6:2 E6:2 G6:4 E6:2 C6:2 G5:4",
@@ -180,8 +178,7 @@ SongPlan clearJingle()
     p.drumBar = "k...s...k.k.s...";
     p.fillBar = "c...............";
 
-    Section fanfare{{"C", "F G", "C"},
-                    {"C5:2 E5:2 G5:2 C6:6 G5:2 C6:2", "A5:4 C6:4 B5:4 D6:4", "C6:12 r:4"}};
+    Section fanfare{{"C", "F G", "C"}, {"C5:2 E5:2 G5:2 C6:6 G5:2 C6:2", "A5:4 C6:4 B5:4 D6:4", "C6:12 r:4"}};
     fanfare.crash = true;
     fanfare.fill = true;
     Section vamp{{"C", "Am", "F", "G"}, {}};

@@ -31,12 +31,10 @@ double rise(double t)
 void normalise(std::vector<double>& signal, double peak)
 {
     double loudest = 0.0;
-    for (double v : signal) {
+    for (double v : signal)
         loudest = std::max(loudest, std::abs(v));
-    }
-    for (double& v : signal) {
+    for (double& v : signal)
         v *= peak / loudest;
-    }
 }
 
 }  // namespace
@@ -65,13 +63,12 @@ std::vector<double> whiteClear()
     for (const auto& note : notes) {
         for (std::size_t i = 0; i < out.size(); ++i) {
             const double t = timeOf(i) - note[1];
-            if (t < 0.0) {
+            if (t < 0.0)
                 continue;
-            }
             const double f = note[0];
-            out[i] += rise(t) * std::exp(-t * 7.0) *
-                      (std::sin(Tau * f * t) + 0.3 * std::exp(-t * 10.0) * std::sin(Tau * 2.76 * f * t) +
-                       0.12 * std::sin(Tau * 2.0 * f * t));
+            out[i] += rise(t) * std::exp(-t * 7.0)
+                * (std::sin(Tau * f * t) + 0.3 * std::exp(-t * 10.0) * std::sin(Tau * 2.76 * f * t)
+                   + 0.12 * std::sin(Tau * 2.0 * f * t));
         }
     }
     normalise(out, 0.55);
@@ -86,9 +83,9 @@ std::vector<double> blueClear()
     Noise noise(0xB1E);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = timeOf(i);
-        out[i] = rise(t) * (std::exp(-t * 45.0) * std::sin(Tau * 1750.0 * t) +
-                            0.5 * std::exp(-t * 70.0) * std::sin(Tau * 2900.0 * t) +
-                            0.35 * std::exp(-t * 300.0) * noise.next());
+        out[i] = rise(t)
+            * (std::exp(-t * 45.0) * std::sin(Tau * 1750.0 * t) + 0.5 * std::exp(-t * 70.0) * std::sin(Tau * 2900.0 * t)
+               + 0.35 * std::exp(-t * 300.0) * noise.next());
     }
     normalise(out, 0.6);
     return out;

@@ -10,9 +10,8 @@ namespace {
 
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    }
 }
 
 void put16(std::vector<std::uint8_t>& out, std::uint16_t v)

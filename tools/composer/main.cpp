@@ -16,9 +16,8 @@ void save(const std::filesystem::path& file, const std::vector<std::uint8_t>& by
 {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
+    if (!out)
         throw std::runtime_error("cannot write " + file.string());
-    }
 }
 
 }  // namespace
