@@ -1,8 +1,8 @@
-#include "Capsule.h"
+#include "core/Capsule.h"
 
-#include "Playfield.h"
-#include "Random.h"
-#include "TimeSource.h"
+#include "core/Playfield.h"
+#include "core/Random.h"
+#include "core/TimeSource.h"
 
 #include <utility>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "CellCodes.h"
+#include "core/CellCodes.h"
 
 namespace quindel {
 

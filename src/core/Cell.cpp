@@ -1,4 +1,4 @@
-#include "Cell.h"
+#include "core/Cell.h"
 
 namespace quindel {
 

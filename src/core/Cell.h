@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellCodes.h"
+#include "core/CellCodes.h"
 
 namespace quindel {
 

@@ -1,4 +1,4 @@
-#include "Playfield.h"
+#include "core/Playfield.h"
 
 namespace quindel {
 

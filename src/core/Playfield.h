@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "Cell.h"
-#include "CellCodes.h"
+#include "core/Cell.h"
+#include "core/CellCodes.h"
 
 namespace quindel {
 

@@ -1,6 +1,6 @@
-#include "Playfield.h"
+#include "core/Playfield.h"
 
-#include "Capsule.h"
+#include "core/Capsule.h"
 
 namespace quindel {
 

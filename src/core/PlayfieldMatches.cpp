@@ -1,5 +1,5 @@
-#include "Playfield.h"
-#include "PlayfieldOwner.h"
+#include "core/Playfield.h"
+#include "core/PlayfieldOwner.h"
 
 namespace quindel {
 

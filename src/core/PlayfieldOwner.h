@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "CellCodes.h"
-#include "RedrawRequest.h"
+#include "core/CellCodes.h"
+#include "core/RedrawRequest.h"
 
 namespace quindel {
 

@@ -1,6 +1,6 @@
-#include "Playfield.h"
-#include "Random.h"
-#include "TimeSource.h"
+#include "core/Playfield.h"
+#include "core/Random.h"
+#include "core/TimeSource.h"
 
 namespace quindel {
 

@@ -1,6 +1,4 @@
-#include "TimeSource.h"
-
-#include <chrono>
+#include "core/TimeSource.h"
 
 namespace quindel {
 
@@ -10,10 +8,9 @@ const TimeSource* installedSource = nullptr;
 
 std::int64_t time()
 {
-    if (installedSource != nullptr)
-        return installedSource->seconds();
-    using namespace std::chrono;
-    return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+    // The rules ask nobody but the installed source for the time; until the
+    // program installs one, every seed is second 0.
+    return installedSource != nullptr ? installedSource->seconds() : 0;
 }
 
 void setTimeSource(const TimeSource* source)

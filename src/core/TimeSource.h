@@ -5,18 +5,18 @@
 namespace quindel {
 
 // Calendar time in whole seconds since 1970, the seed of every level set-up
-// and every capsule. The game installs the system clock; tests and the
-// scripted run install their own.
+// and every capsule. The game installs the system clock, tests and the
+// scripted run their own: the rules never read a clock themselves.
 class TimeSource {
 public:
     virtual ~TimeSource() = default;
     virtual std::int64_t seconds() const = 0;
 };
 
-// The time source in use; the system clock unless another is installed.
+// The seconds of the installed time source; 0 while none is installed.
 std::int64_t time();
 
-// Installs a time source (not owned); nullptr brings the system clock back.
+// Installs a time source (not owned); nullptr uninstalls it.
 void setTimeSource(const TimeSource* source);
 
 }  // namespace quindel

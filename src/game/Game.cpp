@@ -1,13 +1,12 @@
 #include "game/Game.h"
 
+#include "sound/Song.h"
 #include "sound/SoundPlayer.h"
 #include "store/HallOfFame.h"
 #include "store/KeyBindings.h"
 #include "store/KeySlot.h"
 
 namespace quindel {
-
-Game* theGame = nullptr;
 
 Game::Game(AudioLayer& audio, const WindowFactory& makeWindow, const GamePaths& paths)
 {
@@ -24,7 +23,6 @@ Game::Game(AudioLayer& audio, const WindowFactory& makeWindow, const GamePaths& 
     base = StartInterval;
     gameState = GameState::Title;
     running = true;
-    theGame = this;
     playfield->setOwner(this);
     mainWindow = makeWindow(*this);
 }
@@ -41,8 +39,6 @@ Game::~Game()
     next.reset();
     sound.reset();
     hall.reset();
-    if (theGame == this)
-        theGame = nullptr;
 }
 
 void Game::run()
@@ -88,6 +84,13 @@ void Game::startLevel()
     playfield->placeViruses(level);
     gameState = GameState::Playing;
     requestRedraw(RedrawRequest::RedrawFull);
+}
+
+void Game::playLevel()
+{
+    startLevel();
+    startTimer(tick);
+    playSong(Song::forLevel(level));
 }
 
 bool Game::isLevelCleared() const

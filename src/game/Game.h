@@ -32,8 +32,8 @@ public:
     static constexpr std::uint32_t LastLevelIndex = 19;
 
     // Makes the main window. It runs as the last step of the construction, so
-    // it may already reach the Game (through the argument or theGame), but the
-    // Game has no window yet while it runs.
+    // it may already reach the Game through its argument, but the Game has no
+    // window yet while it runs.
     using WindowFactory = std::function<std::unique_ptr<GameWindow>(Game&)>;
 
     Game(AudioLayer& audio, const WindowFactory& makeWindow, const GamePaths& paths = GamePaths{});
@@ -55,6 +55,9 @@ public:
 
     // Level and state.
     void startLevel();
+    // Starts the level of the level index and plays it: the bottle and the
+    // capsule of startLevel, the game timer and the level's song.
+    void playLevel();
     bool isLevelCleared() const;
     bool checkGameOver();
     void markLevelClear() { gameState = GameState::LevelClear; }
@@ -100,6 +103,7 @@ public:
     const Capsule& currentCapsule() const { return *current; }
     const Capsule& nextCapsule() const { return *next; }
     HallOfFame& hallOfFame() { return *hall; }
+    const HallOfFame& hallOfFame() const { return *hall; }
     KeyBindings& keyBindings() { return *keys; }
     SoundPlayer& soundPlayer() { return *sound; }
 
@@ -121,9 +125,5 @@ private:
     bool running = true;
     GameState gameState = GameState::Title;
 };
-
-// The one Game of the run, for the window procedure and the dialogs. Set
-// before the main window is made, since its creation already uses it.
-extern Game* theGame;
 
 }  // namespace quindel

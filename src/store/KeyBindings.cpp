@@ -2,29 +2,11 @@
 
 #include <span>
 
+#include "base/Ascii.h"
 #include "store/LittleEndian.h"
 #include "store/VirtualKeys.h"
 
 namespace quindel {
-
-namespace {
-
-char upperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool sameNameIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (upperAscii(a[i]) != upperAscii(b[i]))
-            return false;
-    return true;
-}
-
-}  // namespace
 
 KeyBindings::KeyBindings(std::filesystem::path path) : file(std::move(path))
 {
@@ -33,13 +15,8 @@ KeyBindings::KeyBindings(std::filesystem::path path) : file(std::move(path))
 
 void KeyBindings::setDefaults()
 {
-    // Arrows left and right move, arrow down and up turn, space drops.
-    setKey(0, vk::Left);
-    setKey(1, vk::Right);
-    setKey(2, vk::Down);
-    setKey(3, vk::Up);
-    setKey(4, vk::Space);
-    setKey(5, vk::Pause);
+    for (int index = 0; index < KeySlotCount; ++index)
+        setKey(index, DefaultKeys[static_cast<std::size_t>(index)]);
 }
 
 void KeyBindings::load()
@@ -78,7 +55,7 @@ void KeyBindings::bindByName(KeySlot slot, std::string_view name)
         return;
     }
     for (const KeyName& key : KeyNames) {
-        if (sameNameIgnoringCase(name, key.name)) {
+        if (ascii::equalIgnoringCase(name, key.name)) {
             setKey(index, key.code);
             return;
         }

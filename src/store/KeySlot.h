@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
+
+#include "base/VirtualKeyCodes.h"
 
 namespace quindel {
 
@@ -26,6 +29,12 @@ constexpr int keySlotIndex(KeySlot slot)
     return index >= 0 && index < KeySlotCount ? index : -1;
 }
 
+// The keys of a first start, in slot order: arrows left and right move,
+// arrow down and up turn, space drops, Pause pauses.
+inline constexpr std::array<std::int32_t, KeySlotCount> DefaultKeys{
+    vk::Left, vk::Right, vk::Down, vk::Up, vk::Space, vk::Pause,
+};
+
 // A key known by its name rather than by the character it types.
 struct KeyName final {
     std::string_view name;
@@ -35,14 +44,23 @@ struct KeyName final {
 // In the order bindByName compares them; the key options lists offer these
 // eight beside the letters a to z.
 inline constexpr std::array<KeyName, 8> KeyNames{{
-    {"CTRL", 17},
-    {"UP", 38},
-    {"RIGHT", 39},
-    {"DOWN", 40},
-    {"LEFT", 37},
-    {"SPACE", 32},
-    {"TAB", 9},
-    {"PAUSE", 19},
+    {"CTRL", vk::Control},
+    {"UP", vk::Up},
+    {"RIGHT", vk::Right},
+    {"DOWN", vk::Down},
+    {"LEFT", vk::Left},
+    {"SPACE", vk::Space},
+    {"TAB", vk::Tab},
+    {"PAUSE", vk::Pause},
 }};
+
+// The name of a key known by its name, or none for any other code.
+constexpr std::optional<std::string_view> keyNameOf(std::int32_t code)
+{
+    for (const KeyName& key : KeyNames)
+        if (key.code == code)
+            return key.name;
+    return std::nullopt;
+}
 
 }  // namespace quindel

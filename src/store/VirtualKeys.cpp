@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/Ascii.h"
+
 namespace quindel {
 
 namespace {
@@ -32,7 +34,7 @@ std::int16_t vkKeyScan(char character)
     // as a plain char here, and no key of the layout types any of it.
     const auto c = static_cast<unsigned char>(character);
     if (c >= 'a' && c <= 'z')
-        return static_cast<std::int16_t>(c - 'a' + 'A');
+        return static_cast<std::int16_t>(ascii::toUpper(static_cast<char>(c)));
     if (c >= 'A' && c <= 'Z')
         return static_cast<std::int16_t>(ShiftState | c);
     switch (c) {

@@ -2,23 +2,11 @@
 
 #include <stdexcept>
 
+#include "core/BoardNotation.h"
+
 namespace quindel::test {
 
 namespace {
-
-char letterOf(CellColor color)
-{
-    switch (color) {
-    case CellColor::White:
-        return 'w';
-    case CellColor::Blue:
-        return 'b';
-    case CellColor::Green:
-        return 'g';
-    default:
-        return '?';
-    }
-}
 
 CellColor colorOf(char letter)
 {
@@ -34,22 +22,6 @@ CellColor colorOf(char letter)
         return CellColor::Green;
     default:
         throw std::invalid_argument(std::string("no colour ") + letter);
-    }
-}
-
-char markOf(CellLink link)
-{
-    switch (link) {
-    case CellLink::LeftHalf:
-        return '<';
-    case CellLink::RightHalf:
-        return '>';
-    case CellLink::TopHalf:
-        return '^';
-    case CellLink::BottomHalf:
-        return 'v';
-    default:
-        return '.';
     }
 }
 
@@ -123,16 +95,16 @@ void BoardText::load(Playfield& playfield, const std::vector<std::string>& rows)
             cell->color = colorOf(letter);
             cell->kind = letter >= 'A' && letter <= 'Z' ? CellKind::Virus : CellKind::PillHalf;
             switch (mark) {
-            case '<':
+            case '>':
                 cell->link = CellLink::LeftHalf;
                 break;
-            case '>':
+            case '<':
                 cell->link = CellLink::RightHalf;
                 break;
-            case '^':
+            case 'v':
                 cell->link = CellLink::TopHalf;
                 break;
-            case 'v':
+            case '^':
                 cell->link = CellLink::BottomHalf;
                 break;
             default:
@@ -156,16 +128,8 @@ std::vector<std::string> BoardText::dump(const Playfield& playfield)
     std::vector<std::string> rows;
     for (int row = 0; row < Playfield::Rows; ++row) {
         std::string line;
-        for (int column = 0; column < Playfield::Columns; ++column) {
-            const Cell* cell = playfield.cellAt(column, row);
-            if (cell->kind == CellKind::Empty) {
-                line += "..";
-                continue;
-            }
-            const char letter = letterOf(cell->color);
-            line += cell->kind == CellKind::Virus ? static_cast<char>(letter - 'a' + 'A') : letter;
-            line += markOf(cell->link);
-        }
+        for (int column = 0; column < Playfield::Columns; ++column)
+            line += cellToken(*playfield.cellAt(column, row));
         rows.push_back(line);
     }
     return rows;

@@ -7,13 +7,14 @@
 
 namespace quindel::test {
 
-// The bottle as lines of two characters per square, top row first; given
+// The bottle as lines of two characters per square, top row first, in the
+// notation of the scripted run's `board` lines (without their spaces); given
 // lines fill the bottle from the bottom up, rows above them stay empty.
 //   ".."  empty
 //   "W." "B." "G."  a virus of that colour
-//   "w." "b." "g."  a loose capsule half
-//   "w<" "w>"  the left and right half of a lying capsule
-//   "w^" "wv"  the top and bottom half of a standing capsule
+//   "w-" "b-" "g-"  a loose capsule half
+//   "w>" "w<"  a half whose partner lies to its right / left (a lying capsule)
+//   "wv" "w^"  a half whose partner lies below / above (a standing capsule)
 // Joined halves are linked to their neighbour as the link says.
 class BoardText final {
 public:

@@ -29,21 +29,21 @@ TEST(Settle, EverythingUnsupportedFallsARowPerFrame)
     };
     const Case cases[] = {
         {"nothing to move still draws a frame", {}, {}, 1},
-        {"a loose half falls to the bottom", {"w.", "..", "..", ".."}, {"..", "..", "..", "w."}, 4},
-        {"a loose half rests on a virus", {"w.", "B."}, {"w.", "B."}, 1},
-        {"a loose half rests on another half", {"w.", "g<b>"}, {"w.", "g<b>"}, 1},
-        {"a loose half rests on the bottom", {"w."}, {"w."}, 1},
-        {"a stack of loose halves sinks together", {"w.", "b.", "..", ".."}, {"..", "..", "w.", "b."}, 3},
-        {"a lying capsule held under its left half", {"w<b>", "G."}, {"w<b>", "G."}, 1},
-        {"a lying capsule held under its right half", {"w<b>", "..G."}, {"w<b>", "..G."}, 1},
-        {"a lying capsule falls whole", {"w<b>", "....", "...."}, {"....", "....", "w<b>"}, 3},
-        {"a standing capsule falls whole", {"g^", "bv", "..", ".."}, {"..", "..", "g^", "bv"}, 3},
-        {"a standing capsule on a virus stays", {"g^", "bv", "W."}, {"g^", "bv", "W."}, 1},
+        {"a loose half falls to the bottom", {"w-", "..", "..", ".."}, {"..", "..", "..", "w-"}, 4},
+        {"a loose half rests on a virus", {"w-", "B."}, {"w-", "B."}, 1},
+        {"a loose half rests on another half", {"w-", "g>b<"}, {"w-", "g>b<"}, 1},
+        {"a loose half rests on the bottom", {"w-"}, {"w-"}, 1},
+        {"a stack of loose halves sinks together", {"w-", "b-", "..", ".."}, {"..", "..", "w-", "b-"}, 3},
+        {"a lying capsule held under its left half", {"w>b<", "G."}, {"w>b<", "G."}, 1},
+        {"a lying capsule held under its right half", {"w>b<", "..G."}, {"w>b<", "..G."}, 1},
+        {"a lying capsule falls whole", {"w>b<", "....", "...."}, {"....", "....", "w>b<"}, 3},
+        {"a standing capsule falls whole", {"gv", "b^", "..", ".."}, {"..", "..", "gv", "b^"}, 3},
+        {"a standing capsule on a virus stays", {"gv", "b^", "W."}, {"gv", "b^", "W."}, 1},
         {"viruses never move", {"W.", "..", ".."}, {"W.", "..", ".."}, 1},
         // The capsule follows the loose half under it in the same pass, then
         // stays held by it with one square free.
-        {"a capsule follows a falling half", {"w<b>", "g.", "..", ".."}, {"....", "....", "w<b>", "g."}, 3},
-        {"a half falls beside a held capsule", {"..w<b>", "..G.b.", "......"}, {"..w<b>", "..G...", "....b."}, 2},
+        {"a capsule follows a falling half", {"w>b<", "g-", "..", ".."}, {"....", "....", "w>b<", "g-"}, 3},
+        {"a half falls beside a held capsule", {"..w>b<", "..G.b-", "......"}, {"..w>b<", "..G...", "....b-"}, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

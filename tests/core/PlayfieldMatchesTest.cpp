@@ -40,22 +40,22 @@ TEST(FindMatches, OnlyRunsOfFourOrMoreOfOneColourAreLines)
     };
     const Case cases[] = {
         {"empty bottle", {}, false, {}, 0},
-        {"three in a row", {"w.w.w..........."}, false, {}, 0},
-        {"three in a column", {"b.", "b.", "b."}, false, {}, 0},
-        {"four in a row at the left wall", {"w.w.w.w........."}, true, {White}, 4},
-        {"four in a row at the right wall", {"........G.g.g.g."}, true, {Green}, 4},
-        {"a full row is one line", {"b.b.B.b.b.b.B.b."}, true, {Blue}, 8},
+        {"three in a row", {"w-w-w-.........."}, false, {}, 0},
+        {"three in a column", {"b-", "b-", "b-"}, false, {}, 0},
+        {"four in a row at the left wall", {"w-w-w-w-........"}, true, {White}, 4},
+        {"four in a row at the right wall", {"........G.g-g-g-"}, true, {Green}, 4},
+        {"a full row is one line", {"b-b-B.b-b-b-B.b-"}, true, {Blue}, 8},
         {"a column of eight to the bottom is one line",
-         {"g.", "g.", "g.", "G.", "g.", "g.", "g.", "g."},
+         {"g-", "g-", "g-", "G.", "g-", "g-", "g-", "g-"},
          true,
          {Green},
          8},
-        {"another colour breaks the run", {"w.w.b.w.w.w....."}, false, {}, 0},
-        {"a gap breaks the run", {"w.w...w.w.w....."}, false, {}, 0},
-        {"viruses and halves line up together", {"W.w<w>W........."}, true, {White}, 4},
+        {"another colour breaks the run", {"w-w-b-w-w-w-...."}, false, {}, 0},
+        {"a gap breaks the run", {"w-w-..w-w-w-...."}, false, {}, 0},
+        {"viruses and halves line up together", {"W.w>w<W........."}, true, {White}, 4},
         // Vertical lines are heard first, then horizontal ones row by row.
-        {"sounds in scan order", {"..b.......", "..b.......", "..b.......", "g.b.g.g.g.g."}, true, {Blue, Green}, 8},
-        {"two lines in one column", {"w.", "w.", "w.", "w.", "b.", "b.", "b.", "b."}, true, {White, Blue}, 8},
+        {"sounds in scan order", {"..b-......", "..b-......", "..b-......", "g-b-g-g-g-g-"}, true, {Blue, Green}, 8},
+        {"two lines in one column", {"w-", "w-", "w-", "w-", "b-", "b-", "b-", "b-"}, true, {White, Blue}, 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -77,8 +77,8 @@ TEST(FindMatches, OnlyRunsOfFourOrMoreOfOneColourAreLines)
 // A board found in an earlier pass of the same chain, then the board scored.
 TEST(FindMatches, ScoresAsTheChainAndTheSpeedSay)
 {
-    const std::vector<std::string> virusLine = {"W.", "w.", "w.", "w."};
-    const std::vector<std::string> halvesLine = {"b.b.b.b........."};
+    const std::vector<std::string> virusLine = {"W.", "w-", "w-", "w-"};
+    const std::vector<std::string> halvesLine = {"b-b-b-b-........"};
     struct Case {
         const char* name;
         std::uint32_t level;
@@ -89,13 +89,13 @@ TEST(FindMatches, ScoresAsTheChainAndTheSpeedSay)
         std::int64_t score;
     };
     const Case cases[] = {
-        {"a virus and three halves", 0, 700, {}, 0, {"w.", "w.", "w.", "W."}, 5},
-        {"two lines crossing in a virus", 4, 300, {}, 0, {"......w.", "......w.", "......w.", "w.w.w.W."}, 266},
-        {"halves alone score nothing", 0, 700, {}, 0, {"b.b.b.b.b......."}, 0},
+        {"a virus and three halves", 0, 700, {}, 0, {"w-", "w-", "w-", "W."}, 5},
+        {"two lines crossing in a virus", 4, 300, {}, 0, {"......w-", "......w-", "......w-", "w-w-w-W."}, 266},
+        {"halves alone score nothing", 0, 700, {}, 0, {"b-b-b-b-b-......"}, 0},
         {"a later pass after a virus", 0, 700, virusLine, 1, halvesLine, 9},
         {"a later pass in a chain that hit no virus", 0, 700, halvesLine, 1, halvesLine, 0},
         {"a new chain forgets the last one's virus", 0, 700, virusLine, 0, halvesLine, 0},
-        {"a line of five: a point for the fifth", 0, 700, {}, 0, {"W.w.w.w.w......."}, 8},
+        {"a line of five: a point for the fifth", 0, 700, {}, 0, {"W.w-w-w-w-......"}, 8},
         // The whole pass counts once a virus is hit in it, also the lines
         // of halves scanned before it.
         {"halves scanned before the virus line",
@@ -103,10 +103,10 @@ TEST(FindMatches, ScoresAsTheChainAndTheSpeedSay)
          700,
          {},
          0,
-         {"g.........w.", "g.........w.", "g.........w.", "g.........W."},
+         {"g-........w-", "g-........w-", "g-........w-", "g-........W."},
          20},
         // The remainder is dropped once, from the whole product.
-        {"one division at the end", 19, 1100, {}, 0, {"b.b.B.b........."}, 72},
+        {"one division at the end", 19, 1100, {}, 0, {"b-b-B.b-........"}, 72},
         {"nothing found", 3, 100, {}, 0, {"W.W.W..........."}, 0},
     };
     for (const Case& c : cases) {
@@ -140,10 +140,10 @@ TEST(ClearMarked, ACellInTwoLinesIsClearedAndCountedOnce)
     playfield.setOwner(&owner);
     BoardText::load(playfield,
                     {
-                        "......w.........",
-                        "......w.........",
-                        "......w.........",
-                        "w.w.w.W.......B.",
+                        "......w-........",
+                        "......w-........",
+                        "......w-........",
+                        "w-w-w-W.......B.",
                     });
     playfield.setVirusCount(2);
     ASSERT_TRUE(playfield.findMatches(0));
@@ -171,7 +171,7 @@ TEST(Resolve, OneLineDrawsFourClearingFramesAndOneStillOne)
     Playfield playfield;
     RecordingOwner owner;
     playfield.setOwner(&owner);
-    BoardText::load(playfield, {"w.w.w.W.......B."});
+    BoardText::load(playfield, {"w-w-w-W.......B."});
     playfield.setVirusCount(2);
     playfield.resolve();
     // pointSum 2 + 3 = 5 at level 0 and 700 ms: 4000 / 700 = 5.
@@ -192,7 +192,7 @@ TEST(Resolve, ALandingWithoutALineStillSpeedsUpOnceAndDrawsNothing)
     Playfield playfield;
     RecordingOwner owner;
     playfield.setOwner(&owner);
-    BoardText::load(playfield, {"w.w.B.W.b<g>..B."});
+    BoardText::load(playfield, {"w-w-B.W.b>g<..B."});
     playfield.resolve();
     EXPECT_EQ(owner.events, (std::vector<OwnerEvent>{{Type::Score, 0}, {Type::SpeedUp, 0}}));
 }
@@ -207,11 +207,11 @@ TEST(Resolve, AChainScoresMoreAndRepeatsTheLevelBonus)
     playfield.setOwner(&owner);
     BoardText::load(playfield,
                     {
-                        "b...............",
-                        "w...............",
-                        "w...............",
-                        "w...............",
-                        "W.b.b.b.........",
+                        "b-..............",
+                        "w-..............",
+                        "w-..............",
+                        "w-..............",
+                        "W.b-b-b-........",
                     });
     playfield.setVirusCount(1);
     playfield.resolve();
@@ -238,13 +238,13 @@ TEST(Resolve, AHalfWhosePartnerWasClearedFallsAlone)
     playfield.setOwner(&owner);
     BoardText::load(playfield,
                     {
-                        "....g^..........",
-                        "G.b.bvb.b.......",
+                        "....gv..........",
+                        "G.b-b^b-b-......",
                     });
     playfield.setVirusCount(1);
     playfield.resolve();
     std::vector<std::string> expected(16, "................");
-    expected[15] = "G...g...........";
+    expected[15] = "G...g-..........";
     EXPECT_EQ(BoardText::dump(playfield), expected);
     EXPECT_EQ(test::brokenInvariant(playfield), "");
 }
@@ -255,17 +255,17 @@ TEST(Resolve, ABottleWithoutAnOwnerResolvesQuietly)
     Playfield playfield;
     BoardText::load(playfield,
                     {
-                        "b...........g^..",
-                        "w...........gv..",
-                        "w...............",
-                        "w...............",
-                        "W.b.b.b.........",
+                        "b-..........gv..",
+                        "w-..........g^..",
+                        "w-..............",
+                        "w-..............",
+                        "W.b-b-b-........",
                     });
     playfield.setVirusCount(1);
     playfield.resolve();
     std::vector<std::string> expected(16, "................");
-    expected[14] = "............g^..";
-    expected[15] = "............gv..";
+    expected[14] = "............gv..";
+    expected[15] = "............g^..";
     EXPECT_EQ(BoardText::dump(playfield), expected);
     EXPECT_EQ(playfield.virusCount(), 0u);
 }

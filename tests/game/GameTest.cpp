@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "core/TimeSource.h"
 #include "sound/SilentAudioLayer.h"
 #include "sound/SoundPlayer.h"
@@ -29,10 +30,12 @@ public:
     void startTimer(std::uint32_t ms) override { calls.push_back("timer " + std::to_string(ms)); }
     void killTimer() override { calls.push_back("kill"); }
     void waitFrame(std::uint32_t ms) override { calls.push_back("wait " + std::to_string(ms)); }
+    Game* game = nullptr;
+
     void pumpMessages() override
     {
         calls.push_back("pump");
-        theGame->quit();
+        game->quit();
     }
 };
 
@@ -53,9 +56,6 @@ class GameTest : public ::testing::Test {
 protected:
     GameTest()
     {
-        std::string name = (std::filesystem::temp_directory_path() / "quindel-game-XXXXXX").string();
-        if (::mkdtemp(name.data()) != nullptr)
-            directory = name;
         paths.highscore = directory / "highscore.dat";
         paths.settings = directory / "settings.dat";
         setTimeSource(&fixedTime);
@@ -64,8 +64,6 @@ protected:
     {
         game.reset();
         setTimeSource(nullptr);
-        std::error_code ignored;
-        std::filesystem::remove_all(directory, ignored);
     }
 
     Game& make()
@@ -74,8 +72,10 @@ protected:
             audio,
             [this](Game& created) {
                 created.soundPlayer().setObserver(&songs);
-                seenDuringCreation = theGame == &created;
+                // The window is made last, from a game that is whole.
+                seenDuringCreation = created.cells().owner() == &created && created.state() == GameState::Title;
                 auto recorder = std::make_unique<RecordingWindow>();
+                recorder->game = &created;
                 window = recorder.get();
                 return recorder;
             },
@@ -83,7 +83,7 @@ protected:
         return *game;
     }
 
-    std::filesystem::path directory;
+    test::TempFolder directory{"game"};
     GamePaths paths;
     FixedTime fixedTime;
     SilentAudioLayer audio;
@@ -97,7 +97,6 @@ TEST_F(GameTest, StartsAtTheTitleWithTheWindowMadeLast)
 {
     Game& g = make();
     EXPECT_TRUE(seenDuringCreation);
-    EXPECT_EQ(theGame, &g);
     EXPECT_EQ(g.cells().owner(), &g);
     EXPECT_EQ(g.state(), GameState::Title);
     EXPECT_EQ(g.levelIndex(), 0u);
@@ -218,7 +217,6 @@ TEST_F(GameTest, QuitEndsTheRunAndTeardownWritesOnlyTheHallOfFame)
     EXPECT_FALSE(g.isRunning());
     EXPECT_EQ(g.state(), GameState::GameOver);
     game.reset();
-    EXPECT_EQ(theGame, nullptr);
     EXPECT_EQ(std::filesystem::file_size(paths.highscore), 120u);
     EXPECT_EQ(std::filesystem::file_size(paths.settings), 0u);
     HallOfFame reread(paths.highscore);

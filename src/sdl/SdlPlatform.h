@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <SDL.h>
+
+struct ImFont;
+
+namespace quindel {
+class Canvas;
+}
+
+#include "sdl/DisplayLayout.h"
+#include "sdl/SdlClock.h"
+#include "sdl/SdlGamepads.h"
+#include "widgets/MenuBar.h"
+#include "widgets/UiPlatform.h"
+
+namespace quindel {
+
+// The real platform: one resizable SDL window holding the menu bar (Dear
+// ImGui) above the 800 x 600 client area, whose canvas is scaled to fit the
+// window. Events come from SDL's queue, game controllers included; the pump
+// sleeps in SDL until the next event, timer deadline or pad repeat.
+class SdlPlatform final : public UiPlatform {
+public:
+    // The menu bar's height in the window's original size.
+    static constexpr int MenuBarHeight = DisplayLayout::BaseMenuBarHeight;
+
+    struct Options final {
+        std::string title = "Quindel";
+        bool fullscreen = false;
+        bool integerScaling = false;
+    };
+
+    // Null when SDL, the window or its renderer cannot be made; the reason is
+    // in error. The window shows the canvas, which must outlive the platform.
+    static std::unique_ptr<SdlPlatform> create(std::string& error, Canvas& canvas, const Options& options);
+    static std::unique_ptr<SdlPlatform> create(std::string& error, Canvas& canvas)
+    {
+        return create(error, canvas, Options{});
+    }
+    ~SdlPlatform() override;
+    SdlPlatform(const SdlPlatform&) = delete;
+    SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+    std::optional<Message> waitEvent(std::optional<std::uint32_t> deadline) override;
+    Clock& clock() override { return sdlClock; }
+    void attach(MessagePump& pump) override { windowPump = &pump; }
+    void present() override;
+    void showMessageBox(std::string_view caption, std::string_view text) override;
+    void dialogOpened(DialogHost& dialog) override { dialogs.push_back(&dialog); }
+    void dialogClosed(DialogHost& dialog) override;
+    // Desktop fullscreen: the window covers the screen at the desktop's own
+    // mode, which is never changed.
+    void toggleFullscreen() override;
+    void toggleIntegerScaling() override;
+    bool isFullscreen() const { return fullscreen; }
+    bool isIntegerScaling() const { return integerScaling; }
+    const DisplayLayout& layout() const { return display; }
+
+    // Where timing lines go (first frame, tick error) when measuring; none
+    // by default.
+    void setTrace(std::ostream* stream) { trace = stream; }
+    SDL_Window* window() const { return sdlWindow; }
+    // The font the dialogs' text is drawn in, rasterised for the window's
+    // current size.
+    const ImFont* dialogTextFont() const { return dialogFont; }
+
+private:
+    explicit SdlPlatform(Canvas& canvas) : canvas(canvas) {}
+    bool open(std::string& error, const Options& options);
+    std::optional<Message> translate(const SDL_Event& event);
+    std::optional<Message> keyDown(const SDL_KeyboardEvent& event);
+    // A pad's action for the window, which knows the key bound to it.
+    Message padPress(PadAction action);
+    // Lays the window out again for its current size and settings, with the
+    // font rasterised for it.
+    void relayout();
+    void loadFont(int pixels);
+    // One ImGui frame: the menu bar, the open dialog, the canvas under them.
+    void frame();
+
+    SdlClock sdlClock;
+    Canvas& canvas;
+    MessagePump* windowPump = nullptr;
+    std::vector<DialogHost*> dialogs;
+    MenuBar menuBar{MenuTemplate::mainMenu()};
+    SDL_Window* sdlWindow = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    bool sdlStarted = false;
+    bool imguiStarted = false;
+    bool rendererBackendStarted = false;
+    bool controllersStarted = false;
+    bool shown = false;
+    bool fullscreen = false;
+    bool integerScaling = false;
+    DisplayLayout display;
+    int fontPixels = 0;
+    ImFont* dialogFont = nullptr;
+    SdlGamepads gamepads;
+    float mouseX = -1.0f;
+    float mouseY = -1.0f;
+    std::ostream* trace = nullptr;
+};
+
+}  // namespace quindel

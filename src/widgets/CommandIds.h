@@ -1,0 +1,29 @@
+#pragma once
+
+namespace quindel {
+
+// The menu's command ids, as IDR_MENU in resources/ui/menu.rc sends them.
+namespace command {
+inline constexpr int Exit = 109;
+inline constexpr int About = 113;
+inline constexpr int NewGame = 114;
+inline constexpr int Settings = 120;
+inline constexpr int Highscores = 121;
+inline constexpr int Fullscreen = 122;
+inline constexpr int IntegerScaling = 123;
+}  // namespace command
+
+// The dialog templates of resources/ui/dialogs.rc.
+namespace dialog {
+inline constexpr int HallOfFame = 115;
+inline constexpr int NewGame = 116;
+inline constexpr int NameEntry = 117;
+inline constexpr int KeyOptions = 118;
+}  // namespace dialog
+
+// The two buttons every dialog has: Enter presses the first, Escape and the
+// close box the second.
+inline constexpr int OkId = 1;
+inline constexpr int CancelId = 2;
+
+}  // namespace quindel

@@ -1,0 +1,26 @@
+#include "window/DialogSet.h"
+
+#include "window/HallOfFameDialog.h"
+#include "window/KeyOptionsDialog.h"
+#include "window/NameEntryDialog.h"
+#include "window/NewGameDialog.h"
+
+namespace quindel {
+
+DialogSet::DialogSet(Game& game)
+{
+    procedures.emplace(HallOfFameDialog::TemplateId, std::make_unique<HallOfFameDialog>(game));
+    procedures.emplace(NewGameDialog::TemplateId, std::make_unique<NewGameDialog>(game));
+    procedures.emplace(NameEntryDialog::TemplateId, std::make_unique<NameEntryDialog>(game));
+    procedures.emplace(KeyOptionsDialog::TemplateId, std::make_unique<KeyOptionsDialog>(game));
+}
+
+DialogSet::~DialogSet() = default;
+
+DialogProcedure* DialogSet::find(int templateId)
+{
+    const auto found = procedures.find(templateId);
+    return found != procedures.end() ? found->second.get() : nullptr;
+}
+
+}  // namespace quindel

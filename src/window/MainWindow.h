@@ -1,0 +1,76 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string_view>
+
+#include "game/GameWindow.h"
+#include "messages/Message.h"
+#include "messages/MessagePump.h"
+#include "widgets/DialogOwner.h"
+
+namespace quindel {
+
+class Canvas;
+class DialogHost;
+class Game;
+class Renderer;
+class UiPlatform;
+class WindowProcedure;
+
+// The game's top-level window: its message pump and timers, and the window
+// procedure that every message goes through. Made last by the Game, which
+// owns it; its creation already runs the window procedure (creation message,
+// title song, title picture). It draws into the canvas it is given and shows
+// it through the platform, whichever that is.
+class MainWindow final : public GameWindow, public DialogOwner {
+public:
+    static constexpr std::uint32_t GameTimerId = 1;
+    static constexpr std::string_view Title = "-== Quindel v1.0 ==- a capsule game by the Quindel crew";
+
+    MainWindow(Game& game, UiPlatform& platform, Canvas& canvas);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    void sendPaint(RedrawRequest request) override;
+    void startTimer(std::uint32_t ms) override;
+    void killTimer() override;
+    void waitFrame(std::uint32_t ms) override;
+    void pumpMessages() override;
+
+    // Handled at once, re-entrantly, before this returns.
+    void sendMessage(const Message& message);
+    void postMessage(const Message& message) { messagePump.post(message); }
+    // Runs a dialog modally; returns at once when there is no such dialog.
+    void showDialog(int templateId);
+
+    MessagePump& pump() override { return messagePump; }
+    UiPlatform& platform() override { return system; }
+    void forward(const Message& message) override { sendMessage(message); }
+    std::int32_t padKey(PadAction action) override;
+
+    const Game& game() const { return owner; }
+    Renderer& renderer();
+    DialogHost* openDialog() { return dialog; }
+    // The template of the last dialog asked for, whether or not it could open.
+    int lastDialogRequested() const { return lastRequested; }
+    // When measuring: how late each game tick comes against its period.
+    void setTrace(std::ostream* stream) { trace = stream; }
+
+private:
+    Game& owner;
+    UiPlatform& system;
+    MessagePump messagePump;
+    std::unique_ptr<WindowProcedure> procedure;
+    DialogHost* dialog = nullptr;
+    int paintDepth = 0;
+    int lastRequested = 0;
+    std::ostream* trace = nullptr;
+    std::chrono::steady_clock::time_point timerStarted;
+    std::uint32_t timerPeriod = 0;
+};
+
+}  // namespace quindel

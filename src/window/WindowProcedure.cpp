@@ -1,0 +1,245 @@
+#include "window/WindowProcedure.h"
+
+#include "base/VirtualKeyCodes.h"
+#include "game/Game.h"
+#include "render/Renderer.h"
+#include "sound/Song.h"
+#include "store/HallOfFame.h"
+#include "widgets/CommandIds.h"
+#include "widgets/UiPlatform.h"
+#include "window/MainWindow.h"
+#include "window/PadKeys.h"
+
+namespace quindel {
+
+WindowProcedure::WindowProcedure(MainWindow& window, Game& game, Canvas& canvas)
+    : window(window), game(game), canvas(canvas), dialogs(game)
+{}
+
+WindowProcedure::~WindowProcedure() = default;
+
+Renderer& WindowProcedure::renderer()
+{
+    if (!drawing)
+        drawing = std::make_unique<Renderer>(canvas);
+    return *drawing;
+}
+
+void WindowProcedure::handle(const Message& message)
+{
+    // Whatever the message, the Renderer exists from the first one on.
+    renderer();
+    switch (message.code) {
+    case MessageCode::Create:
+        create();
+        break;
+    case MessageCode::Destroy:
+        destroy();
+        break;
+    case MessageCode::Paint:
+        paint(static_cast<std::int32_t>(message.wParam));
+        break;
+    case MessageCode::KeyDown:
+        keyDown(static_cast<std::int32_t>(message.wParam & 0xFFFF));
+        break;
+    case MessageCode::PadPress:
+        keyDown(keyForPad(static_cast<PadAction>(message.wParam), game));
+        break;
+    case MessageCode::Command:
+        command(static_cast<int>(message.wParam & 0xFFFF));
+        break;
+    case MessageCode::Timer:
+        if (message.wParam == MainWindow::GameTimerId)
+            tick();
+        break;
+    default:
+        break;
+    }
+}
+
+void WindowProcedure::create()
+{
+    drawing->loadPictures();
+    game.playSong(Song::Title);
+}
+
+void WindowProcedure::destroy()
+{
+    game.quit();
+    window.pump().postQuit();
+}
+
+void WindowProcedure::paint(std::int32_t request)
+{
+    Renderer& draw = *drawing;
+    switch (static_cast<RedrawRequest>(request)) {
+    case RedrawRequest::RedrawFull:
+        switch (game.state()) {
+        case GameState::Title:
+            draw.drawTitleScreen();
+            return;
+        case GameState::LevelClear:
+            window.sendPaint(RedrawRequest::RedrawLevelClear);
+            return;
+        case GameState::GameOver:
+            window.sendPaint(RedrawRequest::RedrawGameOver);
+            return;
+        case GameState::Paused:
+            window.sendPaint(RedrawRequest::RedrawPause);
+            return;
+        default:
+            draw.drawBackground();
+            draw.drawLevelPicture(game.levelIndex());
+            draw.drawNextCapsule(game.nextCapsule());
+            draw.drawBoard(game.cells());
+            draw.drawFallingCapsule(game.currentCapsule());
+            draw.drawHallOfFame(game.hallOfFame());
+            draw.drawScore(game.currentScore(), true);
+            return;
+        }
+    case RedrawRequest::RedrawBoard:
+        draw.redrawChangedCells(game.cells());
+        draw.drawScore(game.currentScore(), false);
+        return;
+    case RedrawRequest::RedrawLevelClear:
+        draw.drawBackground();
+        draw.drawLevelPicture(game.levelIndex());
+        draw.drawLevelClearOverlay();
+        draw.drawHallOfFame(game.hallOfFame());
+        draw.drawScore(game.currentScore(), true);
+        return;
+    case RedrawRequest::RedrawGameOver:
+        draw.drawBackground();
+        draw.drawLevelPicture(game.levelIndex());
+        draw.drawGameOverOverlay();
+        draw.drawHallOfFame(game.hallOfFame());
+        draw.drawScore(game.currentScore(), true);
+        return;
+    case RedrawRequest::RedrawPause:
+        draw.drawBackground();
+        draw.drawLevelPicture(game.levelIndex());
+        draw.drawHallOfFame(game.hallOfFame());
+        draw.drawScore(game.currentScore(), true);
+        draw.drawPauseOverlay();
+        return;
+    }
+    // Codes 2, 6 and any other value draw nothing.
+}
+
+void WindowProcedure::keyDown(std::int32_t key)
+{
+    if (key == vk::Return && game.state() == GameState::LevelClear) {
+        game.advanceLevel();
+        game.playLevel();
+    }
+    // The first binding that matches decides alone, so a key bound twice
+    // acts only as the first of its actions in this order.
+    if (key == game.moveLeftKey()) {
+        moveByKey(&Game::moveLeft);
+    } else if (key == game.moveRightKey()) {
+        moveByKey(&Game::moveRight);
+    } else if (key == game.turnRightKey()) {
+        moveByKey(&Game::turnRight);
+    } else if (key == game.turnLeftKey()) {
+        moveByKey(&Game::turnLeft);
+    } else if (key == game.dropKey()) {
+        // A whole tick at once, which also restarts the timer's full period.
+        if (game.state() == GameState::Playing)
+            window.sendMessage(Message{MessageTarget::MainWindow, MessageCode::Timer, MainWindow::GameTimerId, 0});
+    } else if (key == game.pauseKey()) {
+        if (game.state() == GameState::Paused) {
+            game.setState(GameState::Playing);
+            game.startTimer(game.tickInterval());
+            window.sendPaint(RedrawRequest::RedrawFull);
+        } else if (game.state() == GameState::Playing) {
+            game.setState(GameState::Paused);
+            window.killTimer();
+            window.sendPaint(RedrawRequest::RedrawPause);
+        }
+    }
+}
+
+void WindowProcedure::moveByKey(void (Game::*move)())
+{
+    if (game.state() != GameState::Playing)
+        return;
+    // A blocked move still sounds and redraws the capsule where it is.
+    game.playMoveSound();
+    drawing->eraseCapsule(game.currentCapsule());
+    (game.*move)();
+    drawing->drawFallingCapsule(game.currentCapsule());
+    window.platform().present();
+}
+
+void WindowProcedure::command(int id)
+{
+    switch (id) {
+    case command::NewGame:
+        window.showDialog(dialog::NewGame);
+        break;
+    case command::Exit:
+        // Ends the run as the close box does; the window itself stays until
+        // the process ends.
+        window.sendMessage(Message{MessageTarget::MainWindow, MessageCode::Destroy});
+        break;
+    case command::About:
+        window.platform().showMessageBox(AboutCaption, AboutText);
+        break;
+    case command::Settings:
+        window.showDialog(dialog::KeyOptions);
+        break;
+    case command::Highscores:
+        window.showDialog(dialog::HallOfFame);
+        break;
+    case command::Fullscreen:
+        window.platform().toggleFullscreen();
+        break;
+    case command::IntegerScaling:
+        window.platform().toggleIntegerScaling();
+        break;
+    default:
+        break;
+    }
+}
+
+void WindowProcedure::tick()
+{
+    // Stopped first and started again at the end, so the period counts from
+    // the end of this tick and ticks never overlap.
+    window.killTimer();
+    if (game.state() != GameState::Playing)
+        return;
+    Renderer& draw = *drawing;
+    draw.eraseCapsule(game.currentCapsule());
+    if (game.dropCapsule()) {
+        draw.redrawChangedCells(game.cells());
+        draw.drawFallingCapsule(game.currentCapsule());
+    } else {
+        game.lockCapsule();
+        game.cells().resolve();
+        // Level clear is asked first: the landing that takes the last virus
+        // wins even when it also blocks the entry.
+        if (game.isLevelCleared()) {
+            game.playSong(Song::Jingle);
+            game.markLevelClear();
+            game.finishLevel();
+            window.sendPaint(RedrawRequest::RedrawLevelClear);
+        } else if (game.checkGameOver()) {
+            game.playSong(Song::Jingle);
+            game.setGameOver();
+            window.sendPaint(RedrawRequest::RedrawGameOver);
+            if (game.hallOfFame().qualifies(game.currentScore()))
+                window.showDialog(dialog::NameEntry);
+        } else {
+            draw.drawNextCapsule(game.nextCapsule());
+            draw.redrawChangedCells(game.cells());
+            draw.drawFallingCapsule(game.currentCapsule());
+            draw.drawScore(game.currentScore(), false);
+        }
+    }
+    window.platform().present();
+    if (game.state() == GameState::Playing)
+        game.startTimer(game.tickInterval());
+}
+
+}  // namespace quindel

@@ -1,0 +1,114 @@
+// The pad's presses before they become keys: the stick's dead zone and
+// hysteresis, and the repeat of a held direction on the pump's clock.
+
+#include "messages/PadInput.h"
+#include "messages/StickAxis.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+namespace quindel {
+namespace {
+
+using Side = StickAxis::Side;
+
+TEST(StickAxis, PressesPastHalfwayAndReleasesOnlyWellBackInside)
+{
+    struct Case {
+        const char* name;
+        std::vector<int> values;
+        std::vector<Side> sides;
+    };
+    const Case cases[] = {
+        {"rest and drift stay centred",
+         {0, 3000, -9000, 16383, -16383},
+         {Side::Centre, Side::Centre, Side::Centre, Side::Centre, Side::Centre}},
+        {"pushed right, held near the edge",
+         {16384, 14000, 11000, 10922},
+         {Side::Positive, Side::Positive, Side::Positive, Side::Centre}},
+        {"pushed left, held near the edge",
+         {-32768, -12000, -10923, -10922},
+         {Side::Negative, Side::Negative, Side::Negative, Side::Centre}},
+        // Wobbling around the press point presses once, not on every wobble.
+        {"wobble at the threshold",
+         {17000, 15000, 17000, 15000},
+         {Side::Positive, Side::Positive, Side::Positive, Side::Positive}},
+        {"flicked across in one reading", {20000, -20000, 32767}, {Side::Positive, Side::Negative, Side::Positive}},
+    };
+    for (const Case& c : cases) {
+        StickAxis axis;
+        for (std::size_t i = 0; i < c.values.size(); ++i)
+            EXPECT_EQ(axis.update(c.values[i]), c.sides[i]) << c.name << " reading " << i;
+    }
+}
+
+// A held direction: once at the press, again after the delay, then at the
+// rate, until let go.
+TEST(PadInput, AHeldDirectionRepeatsLikeAHeldKey)
+{
+    PadInput pad;
+    EXPECT_EQ(pad.press(0, PadSource::Buttons, PadAction::MoveLeft, 1000), PadAction::MoveLeft);
+    EXPECT_EQ(pad.nextDeadline(), 1000u + PadInput::RepeatDelay);
+    struct Step {
+        std::uint32_t now;
+        std::optional<PadAction> due;
+    };
+    const Step steps[] = {
+        {1000 + PadInput::RepeatDelay - 1, std::nullopt},
+        {1000 + PadInput::RepeatDelay, PadAction::MoveLeft},
+        {1000 + PadInput::RepeatDelay, std::nullopt},
+        {1000 + PadInput::RepeatDelay + PadInput::RepeatPeriod, PadAction::MoveLeft},
+        // The game was busy for a second: one repeat, then the rate again
+        // from now, not a burst of the ones missed.
+        {3000, PadAction::MoveLeft},
+        {3000 + PadInput::RepeatPeriod - 1, std::nullopt},
+        {3000 + PadInput::RepeatPeriod, PadAction::MoveLeft},
+    };
+    for (const Step& step : steps)
+        EXPECT_EQ(pad.takeDue(step.now), step.due) << step.now;
+    pad.release(0, PadSource::Buttons, PadAction::MoveLeft);
+    EXPECT_EQ(pad.nextDeadline(), std::nullopt);
+    EXPECT_EQ(pad.takeDue(10000), std::nullopt);
+}
+
+TEST(PadInput, OnePressPerDirectionHoweverManySourcesHoldIt)
+{
+    constexpr auto B = PadSource::Buttons;
+    constexpr auto S = PadSource::Stick;
+    PadInput pad;
+    // The d-pad, the stick and a press seen twice: one direction held once.
+    EXPECT_EQ(pad.press(0, B, PadAction::MoveLeft, 0), PadAction::MoveLeft);
+    EXPECT_EQ(pad.press(0, S, PadAction::MoveLeft, 10), std::nullopt);
+    EXPECT_EQ(pad.press(0, B, PadAction::MoveLeft, 20), std::nullopt);
+    pad.release(0, B, PadAction::MoveLeft);
+    EXPECT_EQ(pad.takeDue(1000), PadAction::MoveLeft);  // the stick still holds it
+    // Buttons act on every press and leave the held direction repeating.
+    EXPECT_EQ(pad.press(0, B, PadAction::TurnRight, 1010), PadAction::TurnRight);
+    EXPECT_EQ(pad.press(0, B, PadAction::TurnRight, 1020), PadAction::TurnRight);
+    EXPECT_EQ(pad.takeDue(2000), PadAction::MoveLeft);
+    // The direction pressed last repeats; letting it go ends the repeat,
+    // as a keyboard does, even with the first still held.
+    EXPECT_EQ(pad.press(0, B, PadAction::Drop, 2010), PadAction::Drop);
+    EXPECT_EQ(pad.takeDue(3000), PadAction::Drop);
+    pad.release(0, B, PadAction::Drop);
+    EXPECT_EQ(pad.nextDeadline(), std::nullopt);
+    pad.release(0, S, PadAction::MoveLeft);
+    EXPECT_EQ(pad.press(0, S, PadAction::MoveLeft, 4000), PadAction::MoveLeft);
+}
+
+TEST(PadInput, AnUnpluggedPadLetsGoOfWhatItHeld)
+{
+    PadInput pad;
+    pad.press(7, PadSource::Stick, PadAction::MoveRight, 0);
+    pad.press(8, PadSource::Buttons, PadAction::Drop, 0);
+    pad.removePad(8);
+    EXPECT_EQ(pad.nextDeadline(), std::nullopt);  // the drop repeated; its pad is gone
+    pad.press(8, PadSource::Buttons, PadAction::Drop, 0);
+    pad.removePad(7);
+    EXPECT_EQ(pad.takeDue(PadInput::RepeatDelay), PadAction::Drop);
+}
+
+}  // namespace
+}  // namespace quindel
