@@ -1,0 +1,2 @@
+// The bottle's rules naming a header without its room: refused too.
+#include "Playfield.h"
