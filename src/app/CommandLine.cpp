@@ -30,7 +30,8 @@ constexpr std::string_view usageText =
     "settings.dat in the working directory.\n"
     "\n"
     "Exit status: 0 when the game or script ends normally, 1 when the window\n"
-    "cannot be opened, 2 for a command line or script that cannot be understood.\n";
+    "cannot be opened or the output cannot be written, 2 for a command line or\n"
+    "script that cannot be understood or read.\n";
 
 constexpr std::string_view versionText = "Quindel " QUINDEL_VERSION "\n";
 

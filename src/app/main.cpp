@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -38,34 +37,44 @@ namespace {
 
 using namespace quindel;
 
+// Whatever the game printed must have reached standard output: a run whose
+// output was lost (a full disk, a closed pipe) is no success.
+int withOutputChecked(int status)
+{
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "quindel: cannot write to standard output\n";
+        return status == 0 ? 1 : status;
+    }
+    return status;
+}
+
 [[noreturn]] void exitWithoutSaving(int status)
 {
     // A script that cannot be understood ends here, before the Game's
     // teardown would write the hall of fame.
-    std::cout.flush();
+    const int checked = withOutputChecked(status);
     std::cerr.flush();
-    std::_Exit(status);
+    std::_Exit(checked);
 }
 
 int runScript(const std::string& file)
 {
-    std::ifstream opened;
-    std::istream* in = &std::cin;
-    if (file != "-") {
-        opened.open(file);
-        if (!opened) {
-            std::cerr << "quindel: cannot read the script " << file << '\n';
-            return 2;
-        }
-        in = &opened;
+    // Checked before the game starts, so a script that cannot be read
+    // writes no data file.
+    std::string error;
+    const auto source = FileScriptSource::open(file, error);
+    if (!source) {
+        std::cerr << "quindel: cannot read the script " << (file == "-" ? "from standard input" : file) << ": "
+                  << error << '\n';
+        return 2;
     }
     SilentAudioLayer audio;
     {
-        ScriptRun run(*in, std::cout, std::cerr, exitWithoutSaving, audio);
+        ScriptRun run(*source, std::cout, std::cerr, exitWithoutSaving, audio);
         run.run();
     }
-    std::cout.flush();
-    return 0;
+    return withOutputChecked(0);
 }
 
 #if !defined(QUINDEL_DATA_DIR) || !defined(QUINDEL_DATA_FROM_BIN)
@@ -130,10 +139,10 @@ int main(int argc, char** argv)
     switch (commandLine.action()) {
     case CommandLine::Action::Help:
         std::cout << CommandLine::usage();
-        return 0;
+        return withOutputChecked(0);
     case CommandLine::Action::Version:
         std::cout << CommandLine::version();
-        return 0;
+        return withOutputChecked(0);
     case CommandLine::Action::Refused:
         std::cerr << commandLine.error() << '\n';
         return 2;

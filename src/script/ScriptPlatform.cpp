@@ -17,7 +17,7 @@ void report(const std::function<void()>& print)
 
 }  // namespace
 
-ScriptPlatform::ScriptPlatform(std::istream& script, std::ostream& out, std::ostream& errors, Failure fail)
+ScriptPlatform::ScriptPlatform(ScriptSource& script, std::ostream& out, std::ostream& errors, Failure fail)
     : script(script), out(out), errors(errors), fail(fail)
 {}
 
@@ -39,9 +39,14 @@ std::optional<Message> ScriptPlatform::waitEvent(std::optional<std::uint32_t> de
             waits.pop_back();
             continue;
         }
-        if (!std::getline(script, line))
+        const ScriptSource::Status status = script.next(line);
+        if (status == ScriptSource::Status::End)
             return endOfScript();
         ++lineNumber;
+        if (status == ScriptSource::Status::TooLong)
+            reject("longer than " + std::to_string(ScriptSource::MaxLine) + " bytes", false);
+        if (status == ScriptSource::Status::Failed)
+            reject("cannot be read (" + script.error() + ")", false);
         const ScriptCommand::Parsed parsed = ScriptCommand::parse(line);
         if (!parsed.command)
             reject(parsed.error);
@@ -104,8 +109,8 @@ std::optional<Message> ScriptPlatform::execute(const ScriptCommand& command)
         report(reports.keys);
         return std::nullopt;
     case Kind::Shot:
-        if (reports.shot)
-            reports.shot(*command.text);
+        if (reports.shot && !reports.shot(*command.text))
+            reject("cannot write the picture to " + *command.text);
         return std::nullopt;
     }
     return std::nullopt;
@@ -129,10 +134,13 @@ std::optional<Message> ScriptPlatform::endOfScript()
     return Message{MessageTarget::MainWindow, MessageCode::Command, static_cast<std::uint32_t>(command::Exit), 0};
 }
 
-void ScriptPlatform::reject(const std::string& reason)
+void ScriptPlatform::reject(const std::string& reason, bool showLine)
 {
     out.flush();
-    errors << "script line " << lineNumber << ": " << reason << ": " << line << '\n';
+    errors << "script line " << lineNumber << ": " << reason;
+    if (showLine)
+        errors << ": " << line;
+    errors << '\n';
     errors.flush();
     fail(2);
     std::abort();  // fail never returns; this keeps the promise if it did
