@@ -28,6 +28,14 @@ enum class MessageTarget : std::int32_t {
     Dialog = 1,
 };
 
+// What a key message's lParam tells besides the key: Shift held with it, and
+// a press that is the desktop's repeat of a key held down (Windows keeps
+// that in bit 30 too).
+namespace keyflag {
+inline constexpr std::int32_t Shift = 1 << 0;
+inline constexpr std::int32_t Repeat = 1 << 30;
+}  // namespace keyflag
+
 // One message: a code and its two parameters, as the window procedure gets it.
 struct Message final {
     MessageTarget target = MessageTarget::MainWindow;

@@ -6,14 +6,19 @@
 
 namespace quindel {
 
-// What a gamepad asks of the game, before it becomes a key press.
+// What a gamepad's player pressed: the four directions of the d-pad or the
+// left stick and four buttons. In play they become the keys bound to their
+// actions (left and right move, down drops, A turns right, B turns left,
+// Start pauses); in the menu and the dialogs they move and choose.
 enum class PadAction : std::int32_t {
-    MoveLeft = 0,
-    MoveRight = 1,
-    Drop = 2,
-    TurnRight = 3,
-    TurnLeft = 4,
+    Left = 0,
+    Right = 1,
+    Down = 2,
+    A = 3,
+    B = 4,
     Start = 5,
+    Up = 6,
+    Back = 7,
 };
 
 // Which part of a pad holds a direction: the d-pad and the stick may both
@@ -35,7 +40,8 @@ public:
 
     static bool isDirection(PadAction action)
     {
-        return action == PadAction::MoveLeft || action == PadAction::MoveRight || action == PadAction::Drop;
+        return action == PadAction::Left || action == PadAction::Right || action == PadAction::Down
+            || action == PadAction::Up;
     }
 
     // The action to deliver now, if any: a button, or a direction that no
@@ -62,7 +68,7 @@ private:
     struct Hold final {
         std::int32_t pad = 0;
         PadSource source = PadSource::Buttons;
-        PadAction action = PadAction::MoveLeft;
+        PadAction action = PadAction::Left;
     };
     bool isHeld(PadAction action) const;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/VirtualKeyCodes.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DialogHost.h"
 
@@ -65,6 +66,16 @@ std::optional<Message> ScriptPlatform::execute(const ScriptCommand& command)
         virtualClock.setBase(static_cast<std::int64_t>(command.number));
         return std::nullopt;
     case Kind::Key:
+        if (!dialogs.empty()) {
+            // A script speaks to a dialog with two keys only: Enter clicks
+            // its default button, Escape cancels; any other key changes
+            // nothing (the dialog's own keyboard rules are the window's).
+            if (command.number == vk::Return)
+                dialogs.back()->click(OkId);
+            else if (command.number == vk::Escape)
+                dialogs.back()->cancel();
+            return Message{};
+        }
         return Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(command.number), 0};
     case Kind::Menu:
         if (!dialogs.empty())

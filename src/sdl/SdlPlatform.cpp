@@ -148,7 +148,6 @@ bool SdlPlatform::open(std::string& error, const Options& options)
     ImGuiIO& io = ImGui::GetIO();
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
-    io.ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard;
     applyStyle();
     relayout();
     ImGui_ImplSDL2_InitForSDLRenderer(sdlWindow);
@@ -327,6 +326,7 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
         return Message{};
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
+        altAlone = false;
         mouseX = static_cast<float>(event.button.x);
         mouseY = static_cast<float>(event.button.y);
         // A press opens a menu or a popup; its window shows a frame later.
@@ -337,11 +337,17 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
         frame();
         return Message{};
     case SDL_TEXTINPUT:
-        if (!dialogs.empty() || menuBar.isOpen())
+        if (!dialogs.empty())
             frame();
         return Message{};
     case SDL_KEYUP:
-        if (!dialogs.empty() || menuBar.isOpen())
+        if ((event.key.keysym.sym == SDLK_LALT || event.key.keysym.sym == SDLK_RALT) && altAlone && dialogs.empty()) {
+            altAlone = false;
+            menuBar.state().toggleBar();
+            menuChanged();
+            return Message{};
+        }
+        if (!dialogs.empty())
             frame();
         return Message{};
     default:
@@ -355,6 +361,11 @@ std::optional<Message> SdlPlatform::keyDown(const SDL_KeyboardEvent& event)
     const std::uint16_t mods = event.keysym.mod;
     const std::int32_t key = virtualKeyOf(sym);
     const bool letter = sym >= SDLK_a && sym <= SDLK_z;
+    const bool isAlt = sym == SDLK_LALT || sym == SDLK_RALT;
+    // Alt pressed and let go alone lights the menu bar; anything between
+    // makes it a combination instead.
+    if (event.repeat == 0)
+        altAlone = isAlt;
     // F11 and Alt+Enter belong to the window, not to the game: taken here,
     // before any key reaches the menu, a dialog or the window procedure, and
     // once per press however long they are held.
@@ -364,37 +375,68 @@ std::optional<Message> SdlPlatform::keyDown(const SDL_KeyboardEvent& event)
             toggleFullscreen();
         return Message{};
     }
-    if ((mods & KMOD_ALT) != 0) {
+    if ((mods & KMOD_ALT) != 0 && !isAlt) {
         // Alt combinations belong to the window system: the menu, Alt+F4.
         if (sym == SDLK_F4 && dialogs.empty())
             return messageOf(MessageCode::Destroy);
-        if (letter && dialogs.empty() && menuBar.openByMnemonic(static_cast<char>(sym))) {
-            frame();
-            frame();
-        }
+        if (letter && dialogs.empty() && menuBar.state().altLetter(static_cast<char>(sym)).taken)
+            menuChanged();
         return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
     }
-    if (menuBar.isOpen()) {
-        if (letter)
-            menuBar.typeWhileOpen(static_cast<char>(sym));
-        frame();
-        frame();
+    if (dialogs.empty() && key == vk::F10 && event.repeat == 0) {
+        menuBar.state().toggleBar();
+        menuChanged();
         return Message{};
     }
+    if (menuBar.isActive()) {
+        menuKey(key);
+        return Message{};
+    }
+    if (isAlt)
+        return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
     if ((mods & KMOD_CTRL) != 0 && key != vk::Control)
         return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
     if (!dialogs.empty())
         frame();
     if (key == 0)
         return Message{};
-    return messageOf(MessageCode::KeyDown, static_cast<std::uint32_t>(key));
+    std::int32_t flags = 0;
+    if ((mods & KMOD_SHIFT) != 0)
+        flags |= keyflag::Shift;
+    if (event.repeat != 0)
+        flags |= keyflag::Repeat;
+    return Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(key), flags};
+}
+
+void SdlPlatform::menuKey(std::int32_t key)
+{
+    const MenuState::Result result = menuBar.state().key(key);
+    if (result.command && windowPump != nullptr)
+        windowPump->post(messageOf(MessageCode::Command, static_cast<std::uint32_t>(*result.command)));
+    menuChanged();
+}
+
+void SdlPlatform::menuChanged()
+{
+    // A menu that opens shows its window a frame later.
+    frame();
+    frame();
 }
 
 Message SdlPlatform::padPress(PadAction action)
 {
-    // The menu open takes keys from the game; so it does the pad's.
-    if (menuBar.isOpen())
+    // Back is the pad's way into the menu, as F10 is the keyboard's; while
+    // the menu is lit the pad works it.
+    if (action == PadAction::Back && dialogs.empty()) {
+        menuBar.state().toggleBar();
+        menuChanged();
         return Message{};
+    }
+    if (menuBar.isActive()) {
+        static constexpr std::int32_t keys[] = {vk::Left, vk::Right, vk::Down, vk::Return, vk::Escape, vk::Return, vk::Up, 0};
+        menuKey(keys[static_cast<std::size_t>(action)]);
+        return Message{};
+    }
     return messageOf(MessageCode::PadPress, static_cast<std::uint32_t>(action));
 }
 

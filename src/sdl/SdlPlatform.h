@@ -76,8 +76,13 @@ private:
     bool open(std::string& error, const Options& options);
     std::optional<Message> translate(const SDL_Event& event);
     std::optional<Message> keyDown(const SDL_KeyboardEvent& event);
-    // A pad's action for the window, which knows the key bound to it.
+    // A pad's action for the menu, or for the window, which knows the key
+    // bound to it.
     Message padPress(PadAction action);
+    // A key for the menu while it is lit or open; a command it chooses is
+    // posted to the window.
+    void menuKey(std::int32_t key);
+    void menuChanged();
     // Lays the window out again for its current size and settings, with the
     // font rasterised for it.
     void relayout();
@@ -104,6 +109,7 @@ private:
     int fontPixels = 0;
     ImFont* dialogFont = nullptr;
     SdlGamepads gamepads;
+    bool altAlone = false;
     float mouseX = -1.0f;
     float mouseY = -1.0f;
     std::ostream* trace = nullptr;

@@ -9,6 +9,7 @@
 #include "game/GameWindow.h"
 #include "messages/Message.h"
 #include "messages/MessagePump.h"
+#include "messages/PadInput.h"
 #include "widgets/DialogOwner.h"
 
 namespace quindel {
@@ -50,7 +51,8 @@ public:
     MessagePump& pump() override { return messagePump; }
     UiPlatform& platform() override { return system; }
     void forward(const Message& message) override { sendMessage(message); }
-    std::int32_t padKey(PadAction action) override;
+    // The key a pad's action stands for in play at this moment.
+    std::int32_t padKey(PadAction action);
 
     const Game& game() const { return owner; }
     Renderer& renderer();

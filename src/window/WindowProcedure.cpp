@@ -132,6 +132,11 @@ void WindowProcedure::keyDown(std::int32_t key)
         game.advanceLevel();
         game.playLevel();
     }
+    // The title and the game-over picture ask for a new game; Enter gives it.
+    if (key == vk::Return && (game.state() == GameState::Title || game.state() == GameState::GameOver)) {
+        window.showDialog(dialog::NewGame);
+        return;
+    }
     // The first binding that matches decides alone, so a key bound twice
     // acts only as the first of its actions in this order.
     if (key == game.moveLeftKey()) {
@@ -146,7 +151,9 @@ void WindowProcedure::keyDown(std::int32_t key)
         // A whole tick at once, which also restarts the timer's full period.
         if (game.state() == GameState::Playing)
             window.sendMessage(Message{MessageTarget::MainWindow, MessageCode::Timer, MainWindow::GameTimerId, 0});
-    } else if (key == game.pauseKey()) {
+    } else if (key == game.pauseKey() || key == vk::Escape) {
+        // Escape, which no binding takes, pauses too: most keyboards of
+        // today have no Pause key.
         if (game.state() == GameState::Paused) {
             game.setState(GameState::Playing);
             game.startTimer(game.tickInterval());

@@ -305,12 +305,15 @@ TEST_F(SdlDisplayTest, PadPressesArriveAsTheKeysBoundAtThatMoment)
             {"d-pad right let go", button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false), 0},
         };
     };
+    // In play: Start is the pause key there.
+    game->setState(GameState::Playing);
     for (const Case& c : cases(37, 32))
         EXPECT_EQ(keyOf(c.event), c.key) << c.name;
     game->keyBindings().bindByName(KeySlot::MoveLeft, "a");
     game->keyBindings().bindByName(KeySlot::DropPill, "x");
     for (const Case& c : cases(65, 88))
         EXPECT_EQ(keyOf(c.event), c.key) << "rebound: " << c.name;
+    game->setState(GameState::Title);
 
     // Start is Enter after a cleared level, and the next level begins.
     keyOf(button(SDL_CONTROLLER_BUTTON_START, false));

@@ -26,7 +26,6 @@ public:
     MessagePump& pump() override { return messages; }
     UiPlatform& platform() override { return *this; }
     void forward(const Message&) override {}
-    std::int32_t padKey(PadAction) override { return 0; }
 
     std::optional<Message> waitEvent(std::optional<std::uint32_t>) override { return std::nullopt; }
     Clock& clock() override { return *this; }
