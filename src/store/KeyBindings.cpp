@@ -26,7 +26,7 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b)
 
 }  // namespace
 
-KeyBindings::KeyBindings(std::filesystem::path path) : file(std::move(path))
+KeyBindings::KeyBindings(std::filesystem::path path) : file(std::move(path), "key changes")
 {
     load();
 }
