@@ -40,6 +40,9 @@ std::optional<Message> ScriptPlatform::waitEvent(std::optional<std::uint32_t> de
             waits.pop_back();
             continue;
         }
+        // Whoever feeds the script through a pipe sees the answer to each
+        // line before the game waits for the next.
+        out.flush();
         const ScriptSource::Status status = script.next(line);
         if (status == ScriptSource::Status::End)
             return endOfScript();
