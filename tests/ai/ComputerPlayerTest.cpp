@@ -7,6 +7,7 @@
 #include "BoardText.h"
 #include "FixedTimeSource.h"
 #include "ai/ComputerPlayer.h"
+#include "ai/TrialRun.h"
 #include "core/Capsule.h"
 #include "core/Playfield.h"
 
@@ -155,6 +156,53 @@ TEST(ComputerPlayer, FindsAndReachesTheLandingThatClears)
             EXPECT_EQ(landing.at.colorA, c.colorA);
             EXPECT_EQ(landing.at.colorB, c.colorB);
         }
+}
+
+// The player keeps to its pace whatever happens in a game: never two keys
+// closer than its strength allows, the weakest slowest. The same games give
+// the same keys, scores and times to the millisecond.
+TEST(ComputerPlayer, KeepsItsPaceAndPlaysTheSameGameTwice)
+{
+    for (int strength = ComputerPlayer::WeakestStrength; strength <= ComputerPlayer::StrongestStrength; ++strength) {
+        TrialSettings settings;
+        settings.strength = strength;
+        settings.interval = 300;
+        settings.firstLevel = 17;
+        settings.seed = 1'700'000'000 + strength;
+        TrialRun first(settings);
+        TrialRun second(settings);
+        const TrialGame one = first.playGame();
+        const TrialGame other = second.playGame();
+        SCOPED_TRACE(testing::Message() << "strength " << strength);
+        EXPECT_GT(one.keys, 100);
+        EXPECT_GE(one.closestKeys, ComputerPlayer::PressInterval * ComputerPlayer(strength).callsPerKey());
+        EXPECT_EQ(one.keys, other.keys);
+        EXPECT_EQ(one.score, other.score);
+        EXPECT_EQ(one.capsules, other.capsules);
+        EXPECT_EQ(one.ms, other.ms);
+    }
+    EXPECT_GT(ComputerPlayer(1).callsPerKey(), ComputerPlayer(3).callsPerKey());
+}
+
+// Over the same seeded games the strongest player clears more levels than
+// the middle one, and the middle one more than the weakest.
+TEST(ComputerPlayer, StrongerPlayersClearMoreLevels)
+{
+    std::vector<int> levels;
+    for (int strength = ComputerPlayer::WeakestStrength; strength <= ComputerPlayer::StrongestStrength; ++strength) {
+        TrialSettings settings;
+        settings.strength = strength;
+        settings.interval = 300;
+        settings.firstLevel = 8;
+        settings.seed = 77;
+        TrialRun run(settings);
+        int cleared = 0;
+        for (int game = 0; game < 2; ++game)
+            cleared += run.playGame().levelsCleared;
+        levels.push_back(cleared);
+    }
+    EXPECT_LT(levels[0], levels[1]);
+    EXPECT_LT(levels[1], levels[2]);
 }
 
 }  // namespace
