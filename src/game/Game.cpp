@@ -82,7 +82,7 @@ void Game::startLevel()
     // The next capsule stays: the preview the player saw is what comes.
     current = std::make_unique<Capsule>();
     playfield->placeViruses(level);
-    gameState = GameState::Playing;
+    setState(GameState::Playing);
     requestRedraw(RedrawRequest::RedrawFull);
 }
 
@@ -91,6 +91,14 @@ void Game::playLevel()
     startLevel();
     startTimer(tick);
     playSong(Song::forLevel(level));
+}
+
+void Game::setState(GameState value)
+{
+    const bool changed = value != gameState;
+    gameState = value;
+    if (changed && stateObserver)
+        stateObserver(value);
 }
 
 bool Game::isLevelCleared() const
@@ -102,13 +110,13 @@ bool Game::checkGameOver()
 {
     if (!playfield->entryBlocked())
         return false;
-    gameState = GameState::GameOver;
+    setState(GameState::GameOver);
     return true;
 }
 
 void Game::finishLevel()
 {
-    gameState = GameState::LevelClear;
+    setState(GameState::LevelClear);
     // Every level starts at the speed of the difficulty again.
     setDifficulty(base);
 }
@@ -116,7 +124,7 @@ void Game::finishLevel()
 void Game::quit()
 {
     running = false;
-    gameState = GameState::GameOver;
+    setState(GameState::GameOver);
 }
 
 void Game::advanceLevel()

@@ -42,7 +42,7 @@ public:
     Clock& clock() override { return virtualClock; }
     void attach(MessagePump&) override {}
     void present() override {}
-    void showMessageBox(std::string_view, std::string_view) override {}
+    bool showsMessageBoxes() const override { return false; }
     void dialogOpened(DialogHost& dialog) override;
     void dialogClosed(DialogHost& dialog) override;
 

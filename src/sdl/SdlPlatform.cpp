@@ -287,6 +287,8 @@ std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> timer
 
 std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
 {
+    if (heldKeys.swallow(event, !dialogs.empty()))
+        return Message{};
     ImGui_ImplSDL2_ProcessEvent(&event);
     if (SdlGamepads::isPadEvent(event)) {
         const auto action = gamepads.handle(event, sdlClock.now());
@@ -527,11 +529,13 @@ void SdlPlatform::frame()
         windowPump->post(messageOf(MessageCode::Command, static_cast<std::uint32_t>(*chosen)));
 }
 
-void SdlPlatform::showMessageBox(std::string_view caption, std::string_view text)
+void SdlPlatform::dialogOpened(DialogHost& dialog)
 {
-    const std::string title(caption);
-    const std::string message(text);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), message.c_str(), sdlWindow);
+    dialogs.push_back(&dialog);
+    // Nothing held through the opening types into the dialog: keys until
+    // they are let go, a pad's direction until it is pressed again.
+    heldKeys.takeFromKeyboard();
+    gamepads.releaseAll();
 }
 
 void SdlPlatform::dialogClosed(DialogHost& dialog)

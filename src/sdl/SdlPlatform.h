@@ -15,6 +15,7 @@ class Canvas;
 }
 
 #include "sdl/DisplayLayout.h"
+#include "sdl/HeldKeys.h"
 #include "sdl/SdlClock.h"
 #include "sdl/SdlGamepads.h"
 #include "widgets/MenuBar.h"
@@ -52,8 +53,8 @@ public:
     Clock& clock() override { return sdlClock; }
     void attach(MessagePump& pump) override { windowPump = &pump; }
     void present() override;
-    void showMessageBox(std::string_view caption, std::string_view text) override;
-    void dialogOpened(DialogHost& dialog) override { dialogs.push_back(&dialog); }
+    bool showsMessageBoxes() const override { return true; }
+    void dialogOpened(DialogHost& dialog) override;
     void dialogClosed(DialogHost& dialog) override;
     // Desktop fullscreen: the window covers the screen at the desktop's own
     // mode, which is never changed.
@@ -110,6 +111,7 @@ private:
     ImFont* dialogFont = nullptr;
     SdlGamepads gamepads;
     bool altAlone = false;
+    HeldKeys heldKeys;
     float mouseX = -1.0f;
     float mouseY = -1.0f;
     std::ostream* trace = nullptr;

@@ -19,6 +19,7 @@ inline constexpr int HallOfFame = 115;
 inline constexpr int NewGame = 116;
 inline constexpr int NameEntry = 117;
 inline constexpr int KeyOptions = 118;
+inline constexpr int About = 130;
 }  // namespace dialog
 
 // The two buttons every dialog has: Enter presses the first, Escape and the

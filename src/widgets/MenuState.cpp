@@ -73,10 +73,12 @@ MenuState::Result MenuState::key(int virtualKey)
     switch (virtualKey) {
     case vk::Escape:
         // One level at a time: an open menu closes back to the lit bar.
-        if (state == Mode::Open)
+        if (state == Mode::Open) {
             state = Mode::Bar;
-        else
+            itemIndex = -1;
+        } else {
             close();
+        }
         return Result{true, std::nullopt};
     case vk::Left:
     case vk::Right: {

@@ -12,6 +12,9 @@ class UiPlatform : public Platform {
 public:
     virtual void dialogOpened(DialogHost& dialog) = 0;
     virtual void dialogClosed(DialogHost& dialog) = 0;
+    // Whether message boxes appear at all: a run with nobody watching (the
+    // scripted run) shows none, and the box's command changes nothing.
+    virtual bool showsMessageBoxes() const = 0;
 };
 
 }  // namespace quindel

@@ -2,6 +2,7 @@
 
 #include "window/HallOfFameDialog.h"
 #include "window/KeyOptionsDialog.h"
+#include "window/MessageBoxDialog.h"
 #include "window/NameEntryDialog.h"
 #include "window/NewGameDialog.h"
 
@@ -13,6 +14,7 @@ DialogSet::DialogSet(Game& game)
     procedures.emplace(NewGameDialog::TemplateId, std::make_unique<NewGameDialog>(game));
     procedures.emplace(NameEntryDialog::TemplateId, std::make_unique<NameEntryDialog>(game));
     procedures.emplace(KeyOptionsDialog::TemplateId, std::make_unique<KeyOptionsDialog>(game));
+    procedures.emplace(dialog::About, std::make_unique<MessageBoxDialog>(game));
 }
 
 DialogSet::~DialogSet() = default;

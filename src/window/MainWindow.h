@@ -59,8 +59,11 @@ public:
     DialogHost* openDialog() { return dialog; }
     // The template of the last dialog asked for, whether or not it could open.
     int lastDialogRequested() const { return lastRequested; }
-    // When measuring: how late each game tick comes against its period.
-    void setTrace(std::ostream* stream) { trace = stream; }
+    // When measuring or watching from outside: how late each game tick comes
+    // against its period, each change of the game's state (`state Playing`)
+    // and each dialog that opens and closes (`dialog-open 116`,
+    // `dialog-close 116 1` with the command that closed it).
+    void setTrace(std::ostream* stream);
 
 private:
     Game& owner;

@@ -5,6 +5,7 @@
 #include "render/Renderer.h"
 #include "sound/Song.h"
 #include "store/HallOfFame.h"
+#include "store/KeySlot.h"
 #include "widgets/CommandIds.h"
 #include "widgets/UiPlatform.h"
 #include "window/MainWindow.h"
@@ -120,10 +121,19 @@ void WindowProcedure::paint(std::int32_t request)
         draw.drawLevelPicture(game.levelIndex());
         draw.drawHallOfFame(game.hallOfFame());
         draw.drawScore(game.currentScore(), true);
-        draw.drawPauseOverlay();
+        draw.drawPauseOverlay(resumeText());
         return;
     }
     // Codes 2, 6 and any other value draw nothing.
+}
+
+std::string WindowProcedure::resumeText() const
+{
+    // Whatever key the player bound to pause, and Escape, which always does.
+    const std::string pauseKey = keyLabel(game.pauseKey());
+    if (pauseKey.empty() || game.pauseKey() == vk::Escape)
+        return "PRESS ESC";
+    return "PRESS " + pauseKey + " OR ESC";
 }
 
 void WindowProcedure::keyDown(std::int32_t key)
@@ -190,7 +200,7 @@ void WindowProcedure::command(int id)
         window.sendMessage(Message{MessageTarget::MainWindow, MessageCode::Destroy});
         break;
     case command::About:
-        window.platform().showMessageBox(AboutCaption, AboutText);
+        window.showDialog(dialog::About);
         break;
     case command::Settings:
         window.showDialog(dialog::KeyOptions);

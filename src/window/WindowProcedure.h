@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "core/RedrawRequest.h"
 #include "messages/Message.h"
@@ -17,8 +18,6 @@ class Renderer;
 // handle(), which turns it into calls on the Game and the Renderer.
 class WindowProcedure final {
 public:
-    static constexpr std::string_view AboutCaption = "QUINDEL";
-    static constexpr std::string_view AboutText = "Quindel v1.0 - made by the Quindel crew, with SDL2 and Dear ImGui.";
 
     WindowProcedure(MainWindow& window, Game& game, Canvas& canvas);
     ~WindowProcedure();
@@ -36,6 +35,8 @@ private:
     void command(int id);
     void tick();
     void moveByKey(void (Game::*move)());
+    // What the pause sign says takes the game on again.
+    std::string resumeText() const;
 
     MainWindow& window;
     Game& game;

@@ -27,7 +27,7 @@ TEST(RendererScreen, WholePicturesLandAtTheirPlacesAndCoverOnlyTheirPicture)
         {"IDB_BACKGROUND", [](Renderer& r) { r.drawBackground(); }, 0, 0, 800, 600},
         {"IDB_TITLESCREEN", [](Renderer& r) { r.drawTitleScreen(); }, 0, 0, 800, 600},
         // The overlays are smaller than the 300 x 200 they copy: the rest keeps what was there.
-        {"IDB_PAUSE", [](Renderer& r) { r.drawPauseOverlay(); }, 250, 200, 300, 121},
+        {"IDB_PAUSE", [](Renderer& r) { r.drawPauseOverlay(""); }, 250, 200, 300, 121},
         {"IDB_LEVELCLEAR", [](Renderer& r) { r.drawLevelClearOverlay(); }, 250, 200, 280, 178},
         {"IDB_GAMEOVER", [](Renderer& r) { r.drawGameOverOverlay(); }, 250, 200, 300, 178},
         {"IDB_LEVEL1", [](Renderer& r) { r.drawLevelPicture(0); }, 106, 210, 107, 107},
@@ -49,6 +49,22 @@ TEST(RendererScreen, WholePicturesLandAtTheirPlacesAndCoverOnlyTheirPicture)
             EXPECT_TRUE(test::untouched(canvas, c.x + c.w, c.y, 800 - c.x - c.w, 1, Sentinel));
         }
     }
+}
+
+TEST(RendererScreen, ThePauseSignNamesTheKeysThatResumeOnItsLabel)
+{
+    Canvas canvas;
+    Renderer renderer(canvas);
+    ASSERT_TRUE(renderer.loadPictures());
+    // 18 letters of 8 pixels, centred on the 300-pixel sign; a space keeps
+    // the label's paper, the way the hall of fame's names do.
+    renderer.drawPauseOverlay("PRESS F12 OR ESC");
+    const int left = Renderer::OverlayX + (Renderer::OverlayWidth - 16 * Renderer::CharWidth) / 2;
+    const auto glyph = [](char c) { return c <= '9' ? c - '0' : c - 'A' + 10; };
+    for (const auto& [index, c] : {std::pair{0, 'P'}, std::pair{6, 'F'}, std::pair{7, '1'}, std::pair{15, 'C'}})
+        EXPECT_TRUE(test::shows(canvas, "IDB_CHARS", glyph(c) * Renderer::CharWidth, 0, Renderer::CharWidth,
+                                Renderer::CharHeight, left + index * Renderer::CharWidth, Renderer::PauseLabelY))
+            << c;
 }
 
 TEST(RendererScreen, ALevelIndexOutsideTheTwentyPicturesDrawsNothing)

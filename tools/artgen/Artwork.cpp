@@ -582,7 +582,12 @@ Image Artwork::pauseSign()
     image.fill(moved(word, 2.0f, 3.0f), all, rgb(16, 18, 48), 0.45f);
     image.fill(word, all, White);
     image.outline(word, all, 1.8f, Ink);
-    signText(image, "PRESS PAUSE TO GO ON", 92, 2.0f, 2.3f, 2.1f, rgb(255, 236, 150));
+    // A label of the hall of fame's own paper: the game writes on it, in the
+    // hall of fame's letters, which keys take the game on again (the pause
+    // key is the player's choice).
+    const Shape label = roundBox(30, 87, 270, 111, 6);
+    image.fill(label, all, TextFill);
+    image.outline(label, all, 1.5f, Ink, 0.8f);
     return image;
 }
 
