@@ -88,7 +88,7 @@ std::optional<ModulePass> ModulePass::walk(std::span<const std::uint8_t> module)
             }
             if (channel < MaterialChannels) {
                 bar += std::to_string(c.period) + ':' + std::to_string(c.sample) + ':'
-                    + (isFlow(c.effect) ? std::string("-") : std::to_string(c.effect * 256 + c.param)) + ' ';
+                    + (isFlow(c.effect) ? std::string("0") : std::to_string(c.effect * 256 + c.param)) + ' ';
             }
         }
         bar += '|';

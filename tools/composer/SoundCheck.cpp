@@ -72,7 +72,9 @@ std::optional<SoundCheck::Song> SoundCheck::song(const std::string& file)
         return std::nullopt;
     Song s;
     s.loopSeconds = decoder->loopSeconds();
-    s.distinctSeconds = walked->distinctSeconds;
+    // The walk counts rows by the book; the decoder's own clock may differ
+    // by a few milliseconds over a pass.
+    s.distinctSeconds = std::min(walked->distinctSeconds, s.loopSeconds);
     Mixer mixer(Rate, 2);
     mixer.setSong(decoder.get());
     mixFor(mixer, static_cast<std::size_t>(s.loopSeconds * Rate), s.pass);
@@ -81,7 +83,9 @@ std::optional<SoundCheck::Song> SoundCheck::song(const std::string& file)
     meter.add(std::span<const std::int16_t>(s.pass));
     s.lufs = meter.integrated();
     s.peakDb = decibels(peakOf(s.pass));
-    std::vector<float> mono(s.pass.size() / 2);
+    // Forty seconds hear every instrument of a song at many pitches; more
+    // only costs time.
+    std::vector<float> mono(std::min(s.pass.size() / 2, static_cast<std::size_t>(40 * Rate)));
     for (std::size_t i = 0; i < mono.size(); ++i)
         mono[i] = (static_cast<float>(s.pass[2 * i]) + static_cast<float>(s.pass[2 * i + 1])) / 65536.0f;
     s.tuning = Spectrum::tuning(mono, Rate);
@@ -105,7 +109,7 @@ std::optional<SoundCheck::Effect> SoundCheck::effect(const std::string& file)
         if (std::fabs(e.mono[i]) >= peak * 0.01f)
             last = i;
     e.audibleSeconds = static_cast<double>(last + 1) / Rate;
-    const std::size_t edge = std::min<std::size_t>(e.mono.size(), Rate / 500);
+    const std::size_t edge = std::min<std::size_t>(e.mono.size(), Rate / 4000);
     float head = 0.0f;
     float tail = 0.0f;
     for (std::size_t i = 0; i < edge; ++i) {

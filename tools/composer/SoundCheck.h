@@ -29,8 +29,8 @@ public:
         double peakDb = 0.0;
         // Energy below 200 Hz, 200 Hz to 1 kHz, 1 to 5 kHz, above 5 kHz.
         std::vector<double> bands;
-        // The first and last 2 ms against the peak, in dB: where a missing
-        // fade would click.
+        // The first and last quarter millisecond against the peak, in dB:
+        // where a missing fade would click.
         double startDb = 0.0;
         double endDb = 0.0;
         std::vector<float> mono;
