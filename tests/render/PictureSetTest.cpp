@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint32_t BottleFill = 0xD7F1FF;
 constexpr std::uint32_t LevelFill = 0xE2FFD7;
 constexpr std::uint32_t TextFill = 0xFFFFD7;
-constexpr std::uint32_t GlyphColor = 0x6699FF;
+constexpr std::uint32_t GlyphColor = 0x38548C;
 
 struct Expected {
     std::string name;
@@ -157,8 +157,8 @@ TEST(PictureSet, GlyphStripsHoldEachGlyphInItsOwnCell)
                 for (int x = 0; x < strip.width; ++x) {
                     const std::uint32_t c = test::picturePixel(p, x0 + x, y);
                     cell.push_back(c);
-                    // Blue channel stays 255 in fill and glyph alike; red tells how much ink.
-                    const double amount = static_cast<double>(255 - (c >> 16)) / (255 - 102);
+                    // Red falls from the fill's 255 to the glyph's 56 with the ink.
+                    const double amount = static_cast<double>(255 - (c >> 16)) / (255 - 56);
                     inkX += amount * x;
                     ink += amount;
                     exactGlyphColour = exactGlyphColour || c == GlyphColor;
