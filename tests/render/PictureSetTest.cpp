@@ -129,6 +129,29 @@ TEST(PictureSet, SpritesAndLevelPicturesCarryTheirBoxFillInTheCorners)
     }
 }
 
+// The signs are copied whole over the bottle at 250,200: their corners,
+// outside the rounded panel, show the screen that is there, not dark squares.
+TEST(PictureSet, SignCornersShowTheScreenBeneathThem)
+{
+    SDL_Surface* screen = test::decodedPicture("IDB_BACKGROUND");
+    ASSERT_NE(screen, nullptr);
+    for (const char* sign : {"IDB_PAUSE", "IDB_LEVELCLEAR", "IDB_GAMEOVER"}) {
+        SCOPED_TRACE(sign);
+        SDL_Surface* p = test::decodedPicture(sign);
+        ASSERT_NE(p, nullptr);
+        const int r = p->w - 1;
+        const int b = p->h - 1;
+        for (auto [x, y] : {std::pair{0, 0}, {2, 1}, {r, 0}, {r - 1, 2}, {0, b}, {1, b - 2}, {r, b}, {r - 2, b - 1}}) {
+            const std::uint32_t want = test::picturePixel(screen, 250 + x, 200 + y);
+            const std::uint32_t got = test::picturePixel(p, x, y);
+            for (int shift : {0, 8, 16}) {
+                EXPECT_NEAR(static_cast<int>((got >> shift) & 0xFF), static_cast<int>((want >> shift) & 0xFF), 6)
+                    << "at " << x << "," << y;
+            }
+        }
+    }
+}
+
 struct Strip {
     const char* name;
     int glyphs;
