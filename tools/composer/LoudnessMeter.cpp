@@ -74,7 +74,8 @@ void LoudnessMeter::add(std::span<const std::int16_t> interleaved)
 
 void LoudnessMeter::addFrame(const float* frame)
 {
-    for (std::size_t c = 0; c < static_cast<std::size_t>(channels); ++c) {
+    const auto width = static_cast<std::size_t>(channels);
+    for (std::size_t c = 0; c < width; ++c) {
         const double y = highPass.run(shelf.run(frame[c], c), c);
         current += y * y;
     }

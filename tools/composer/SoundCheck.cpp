@@ -75,17 +75,18 @@ std::optional<SoundCheck::Song> SoundCheck::song(const std::string& file)
     // The walk counts rows by the book; the decoder's own clock may differ
     // by a few milliseconds over a pass.
     s.distinctSeconds = std::min(walked->distinctSeconds, s.loopSeconds);
-    Mixer mixer(Rate, 2);
-    mixer.setSong(decoder.get());
-    mixFor(mixer, static_cast<std::size_t>(s.loopSeconds * Rate), s.pass);
-    mixer.setSong(nullptr);
+    // A song alone at full volume leaves the mixer as it came (gain 1, and
+    // the limiter idle under its ceiling, which the peak below shows), so it
+    // is measured straight from the decoder, as the mixer takes it.
+    s.pass.resize(2 * static_cast<std::size_t>(s.loopSeconds * Rate));
+    decoder->render(s.pass, 2, Rate);
     LoudnessMeter meter(Rate, 2);
     meter.add(std::span<const std::int16_t>(s.pass));
     s.lufs = meter.integrated();
     s.peakDb = decibels(peakOf(s.pass));
-    // Forty seconds hear every instrument of a song at many pitches; more
+    // A minute hears every instrument of a song at many pitches; more
     // only costs time.
-    std::vector<float> mono(std::min(s.pass.size() / 2, static_cast<std::size_t>(40 * Rate)));
+    std::vector<float> mono(std::min(s.pass.size() / 2, static_cast<std::size_t>(60 * Rate)));
     for (std::size_t i = 0; i < mono.size(); ++i)
         mono[i] = (static_cast<float>(s.pass[2 * i]) + static_cast<float>(s.pass[2 * i + 1])) / 65536.0f;
     s.tuning = Spectrum::tuning(mono, Rate);
