@@ -12,20 +12,6 @@ namespace {
 
 constexpr int Rate = 44100;
 
-// A decaying 1 kHz tone at `level`, stereo.
-std::vector<std::int16_t> tone(double seconds, double level)
-{
-    std::vector<std::int16_t> out;
-    const auto frames = static_cast<std::size_t>(seconds * Rate);
-    for (std::size_t i = 0; i < frames; ++i) {
-        const double t = static_cast<double>(i) / Rate;
-        const auto v = static_cast<std::int16_t>(32767.0 * level * std::exp(-t * 8.0) * std::sin(6283.185 * t));
-        out.push_back(v);
-        out.push_back(v);
-    }
-    return out;
-}
-
 std::vector<std::int16_t> mixFrames(Mixer& mixer, std::size_t frames)
 {
     std::vector<std::int16_t> out(2 * frames);
@@ -87,40 +73,6 @@ TEST(MixerTest, ASampleStartsOncePerPassAndANewStartCutsTheOld)
             EXPECT_EQ(heard[2 * (p.frame + 66)], p.level) << "at frame " << p.frame;
         }
         EXPECT_LE(peakOf(heard), 16000);
-    }
-}
-
-TEST(MixerTest, VolumesStepThreeDecibelsAndZeroOrMuteIsSilence)
-{
-    EXPECT_EQ(Mixer::volumeGain(10), 1.0f);
-    EXPECT_EQ(Mixer::volumeGain(0), 0.0f);
-    EXPECT_EQ(Mixer::volumeGain(-3), 0.0f);
-    EXPECT_EQ(Mixer::volumeGain(12), 1.0f);
-    for (int v = 1; v < 10; ++v) {
-        EXPECT_NEAR(20.0 * std::log10(Mixer::volumeGain(v) / Mixer::volumeGain(v + 1)), -3.0, 1e-4) << v;
-    }
-
-    const std::vector<std::int16_t> clear = tone(0.3, 0.5);
-    struct Case {
-        int effects;
-        bool muted;
-        int expectedPeak;
-    };
-    const int full = peakOf(clear);
-    const Case cases[] = {
-        {10, false, full},
-        {4, false, static_cast<int>(std::lround(full * Mixer::volumeGain(4)))},
-        {0, false, 0},
-        {10, true, 0},
-    };
-    for (const Case& c : cases) {
-        Mixer mixer(Rate, 2);
-        const int sample = mixer.addSample(clear);
-        mixer.setEffectsVolume(c.effects);
-        mixer.setMuted(c.muted);
-        mixFrames(mixer, 2048);  // past the 10 ms glide
-        mixer.play(sample);
-        EXPECT_NEAR(peakOf(mixFrames(mixer, Rate / 2)), c.expectedPeak, 2) << c.effects << " muted " << c.muted;
     }
 }
 
