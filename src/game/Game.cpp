@@ -82,6 +82,8 @@ void Game::startLevel()
     // The next capsule stays: the preview the player saw is what comes.
     current = std::make_unique<Capsule>();
     playfield->placeViruses(level);
+    if (levelObserver)
+        levelObserver(level, tick);
     setState(GameState::Playing);
     requestRedraw(RedrawRequest::RedrawFull);
 }

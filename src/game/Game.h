@@ -73,6 +73,9 @@ public:
     // run; nothing of the game's own depends on it).
     using StateObserver = std::function<void(GameState)>;
     void setStateObserver(StateObserver observer) { stateObserver = std::move(observer); }
+    // Told of every level that starts, with its index and tick interval.
+    using LevelObserver = std::function<void(std::uint32_t level, std::uint32_t tick)>;
+    void setLevelObserver(LevelObserver observer) { levelObserver = std::move(observer); }
     bool isRunning() const { return running; }
 
     // Speed.
@@ -129,6 +132,7 @@ private:
     bool running = true;
     GameState gameState = GameState::Title;
     StateObserver stateObserver;
+    LevelObserver levelObserver;
 };
 
 }  // namespace quindel

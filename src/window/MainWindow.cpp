@@ -26,6 +26,7 @@ MainWindow::MainWindow(Game& game, UiPlatform& platform, Canvas& canvas)
 MainWindow::~MainWindow()
 {
     owner.setStateObserver(nullptr);
+    owner.setLevelObserver(nullptr);
 }
 
 void MainWindow::sendPaint(RedrawRequest request)
@@ -125,8 +126,13 @@ void MainWindow::setTrace(std::ostream* stream)
     trace = stream;
     if (trace == nullptr) {
         owner.setStateObserver(nullptr);
+        owner.setLevelObserver(nullptr);
         return;
     }
+    owner.setLevelObserver([this](std::uint32_t level, std::uint32_t tick) {
+        if (trace != nullptr)
+            *trace << "level " << level + 1 << " tick " << tick << std::endl;
+    });
     *trace << "state " << stateName(owner.state()) << std::endl;
     owner.setStateObserver([this](GameState state) {
         if (trace != nullptr)

@@ -60,8 +60,9 @@ public:
     // The template of the last dialog asked for, whether or not it could open.
     int lastDialogRequested() const { return lastRequested; }
     // When measuring or watching from outside: how late each game tick comes
-    // against its period, each change of the game's state (`state Playing`)
-    // and each dialog that opens and closes (`dialog-open 116`,
+    // against its period, each change of the game's state (`state Playing`),
+    // each level that starts (`level 5 tick 300`, the level as the player
+    // counts it) and each dialog that opens and closes (`dialog-open 116`,
     // `dialog-close 116 1` with the command that closed it).
     void setTrace(std::ostream* stream);
 
