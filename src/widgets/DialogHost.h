@@ -40,6 +40,7 @@ public:
         // field (a pad's letters, a value), so the view takes them over.
         int textRevision = 0;
         int shownTextRevision = 0;
+        bool caretToEnd = false;
     };
 
     DialogHost(DialogOwner& owner, const DialogTemplate& layout, DialogProcedure& procedure);

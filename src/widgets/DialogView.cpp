@@ -22,11 +22,21 @@ namespace {
 struct EditContext final {
     DialogHost* dialog = nullptr;
     int id = 0;
+    DialogHost::Control* control = nullptr;
 };
 
 int filterTypedChar(ImGuiInputTextCallbackData* data)
 {
-    const auto* context = static_cast<EditContext*>(data->UserData);
+    auto* context = static_cast<EditContext*>(data->UserData);
+    if (data->EventFlag == ImGuiInputTextFlags_CallbackAlways) {
+        // The field starts again from text put in from outside: the caret
+        // goes after it, nothing selected, as if it had been typed.
+        if (context->control->caretToEnd) {
+            data->CursorPos = data->SelectionStart = data->SelectionEnd = data->BufTextLen;
+            context->control->caretToEnd = false;
+        }
+        return 0;
+    }
     if (data->EventFlag == ImGuiInputTextFlags_CallbackEdit) {
         // Several characters in one frame, a paste, or typing in the middle:
         // what runs past the right edge is taken back at the caret, so the
@@ -139,8 +149,8 @@ void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size
     std::array<char, 256> buffer{};
     const std::size_t length = std::min(control.text.size(), buffer.size() - 1);
     std::memcpy(buffer.data(), control.text.data(), length);
-    EditContext context{&dialog, layout.id};
-    ImGuiInputTextFlags flags = ImGuiInputTextFlags_CallbackCharFilter;
+    EditContext context{&dialog, layout.id, &control};
+    ImGuiInputTextFlags flags = ImGuiInputTextFlags_CallbackCharFilter | ImGuiInputTextFlags_CallbackAlways;
     if (readOnly)
         flags |= ImGuiInputTextFlags_ReadOnly;
     else
@@ -155,6 +165,7 @@ void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size
     // being typed in only when it starts again from the text.
     if (control.textRevision != control.shownTextRevision) {
         control.shownTextRevision = control.textRevision;
+        control.caretToEnd = true;
         if (ImGui::GetActiveID() == ImGui::GetID(label.c_str())) {
             ImGui::ClearActiveID();
             ImGui::SetKeyboardFocusHere();
@@ -343,8 +354,10 @@ void DialogView::draw(DialogHost& dialog, ImFont* font, float clientLeft, float 
         const ImVec2 size = sizeInPixels(item.rect);
         ImGui::SetCursorPos(ImVec2(at.x, at.y + titleHeight));
         // Only an edit field needs ImGui's own focus, for its caret.
-        if (focus && *focus == item.id && typing)
+        if (focus && *focus == item.id && typing) {
             ImGui::SetKeyboardFocusHere();
+            control.caretToEnd = true;
+        }
         const std::string label = item.text + "##" + std::to_string(item.id);
         switch (item.kind) {
         case ControlKind::DefaultPushButton:

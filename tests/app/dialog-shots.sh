@@ -97,3 +97,12 @@ xdotool key Return; sleep 0.3
 xdotool key alt+g; sleep 0.3; xdotool key e
 for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
 echo "screenshots written to $out"
+
+# The name entry as a pad's player spells a name in it, drawn by the SDL
+# tests' own window (a pad cannot be plugged into Xvfb).
+tests=$(dirname "$quindel")/tests/sdl/quindel_sdl_tests
+[ -x "$tests" ] || fail "no $tests to draw the name entry by pad"
+QUINDEL_SCREENSHOTS=$work SDL_VIDEODRIVER=dummy "$tests" --gtest_filter=PadWalk.ScreenshotOfTheNameEntryByPad >/dev/null \
+  || fail "the pad's name entry could not be drawn"
+convert "$work/name-entry-pad.bmp" "$out/name-entry-pad.png"
+echo "and $out/name-entry-pad.png"

@@ -21,7 +21,11 @@
 #include "sdl/SdlPlatform.h"
 #include "sound/SilentAudioLayer.h"
 #include "store/HallOfFame.h"
+#include "widgets/CommandIds.h"
+#include "widgets/DialogHost.h"
+#include "widgets/DialogTemplate.h"
 #include "window/MainWindow.h"
+#include "window/NameEntryDialog.h"
 
 namespace quindel {
 namespace {
@@ -162,6 +166,48 @@ TEST(PadWalk, AGamepadAlonePlaysAWholeGameAndEntersAName)
             seen.push_back(line);
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(test::readBytes(folder / "highscore.dat").size(), 120u);
+}
+
+// For the README, when QUINDEL_SCREENSHOTS names a folder: the name entry
+// over the game-over picture as a pad's player spells a name in it.
+TEST(PadWalk, ScreenshotOfTheNameEntryByPad)
+{
+    const char* folder = std::getenv("QUINDEL_SCREENSHOTS");
+    if (folder == nullptr)
+        GTEST_SKIP() << "QUINDEL_SCREENSHOTS names no folder";
+    ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+    test::TempFolder data("pad-shot");
+    Canvas canvas;
+    std::string error;
+    auto platform = SdlPlatform::create(error, canvas);
+    ASSERT_TRUE(platform) << error;
+    SilentAudioLayer audio;
+    MainWindow* window = nullptr;
+    Game game(
+        audio,
+        [&](Game& created) {
+            auto made = std::make_unique<MainWindow>(created, *platform, canvas);
+            window = made.get();
+            return made;
+        },
+        GamePaths{data / "highscore.dat", data / "settings.dat"});
+    game.setLevelIndex(6);
+    game.setState(GameState::GameOver);
+    window->sendPaint(RedrawRequest::RedrawGameOver);
+    NameEntryDialog procedure(game);
+    DialogHost dialog(*window, *DialogTemplate::find(dialog::NameEntry), procedure);
+    platform->dialogOpened(dialog);
+    procedure.initDialog(dialog);
+    for (const PadAction action : {PadAction::Up, PadAction::Right, PadAction::Up, PadAction::Up, PadAction::Right,
+                                   PadAction::Up, PadAction::Up, PadAction::Up, PadAction::Up})
+        dialog.pad(action);
+    for (int frame = 0; frame < 3; ++frame)
+        platform->present();
+    ASSERT_EQ(dialog.itemText(1019), "ACE");
+    SDL_Surface* shown = SDL_GetWindowSurface(platform->window());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(SDL_SaveBMP(shown, (std::string(folder) + "/name-entry-pad.bmp").c_str()), 0) << SDL_GetError();
+    platform->dialogClosed(dialog);
 }
 
 }  // namespace
