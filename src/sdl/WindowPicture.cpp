@@ -207,12 +207,13 @@ void WindowPicture::rendererFrame(const DirtyRegion& changes, ImDrawData& overla
             + area.x * source->format->BytesPerPixel;
         SDL_UpdateTexture(texture, &area, from, source->pitch);
     };
-    if (!textureCurrent)
+    // A canvas that could not be made has no pixels to show.
+    if (source != nullptr && !textureCurrent)
         upload(SDL_Rect{0, 0, Canvas::Width, Canvas::Height});
-    else
+    else if (source != nullptr)
         for (const SDL_Rect& area : changes.rects())
             upload(area);
-    textureCurrent = true;
+    textureCurrent = source != nullptr;
     // Only the bars are filled: the canvas covers the rest, and a 4K frame
     // need not be written twice.
     SDL_Rect bars[4];
