@@ -18,8 +18,8 @@ constexpr Uint8 BarRed = 12;
 constexpr Uint8 BarGreen = 14;
 constexpr Uint8 BarBlue = 28;
 
-// Pieces of the overlay that moved cost a request each to send; a few
-// thousand pixels more in one rectangle cost less.
+// Each rectangle sent is a request to the X server of its own; a few
+// thousand pixels more in one rectangle cost less than another request.
 constexpr std::int64_t SendSlack = 4096;
 
 // The four bars around the canvas's place in the window.
