@@ -18,6 +18,7 @@ class Canvas;
 #include "sdl/HeldKeys.h"
 #include "sdl/SdlClock.h"
 #include "sdl/SdlGamepads.h"
+#include "sdl/WindowPicture.h"
 #include "widgets/MenuBar.h"
 #include "widgets/UiPlatform.h"
 
@@ -63,6 +64,9 @@ public:
     bool isFullscreen() const { return fullscreen; }
     bool isIntegerScaling() const { return integerScaling; }
     const DisplayLayout& layout() const { return display; }
+    // What the window shows, and what the last frame sent it.
+    WindowPicture& picture() { return *windowPicture; }
+    const WindowPicture& picture() const { return *windowPicture; }
 
     // Where timing lines go (first frame, tick error) when measuring; none
     // by default.
@@ -98,7 +102,7 @@ private:
     MenuBar menuBar{MenuTemplate::mainMenu()};
     SDL_Window* sdlWindow = nullptr;
     SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
+    std::unique_ptr<WindowPicture> windowPicture;
     bool sdlStarted = false;
     bool imguiStarted = false;
     bool rendererBackendStarted = false;
