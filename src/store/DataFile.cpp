@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "store/FlushToDisk.h"
+
 namespace quindel {
 
 int DataFile::open() const
@@ -62,7 +64,7 @@ bool DataFile::writeFrom(std::span<const unsigned char> image) const
     }
     // A result the player has just typed in must survive a power cut, not
     // only a crash of the game.
-    if (ok && ::fdatasync(fd) != 0)
+    if (ok && !flushToDisk(fd))
         ok = false;
     if (::close(fd) != 0)
         ok = false;

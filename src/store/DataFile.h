@@ -19,8 +19,9 @@ public:
     // Reads up to image.size() bytes from offset 0 over the image and returns
     // how many it got; a short file replaces only the leading bytes it holds.
     std::size_t readInto(std::span<unsigned char> image) const;
-    // Writes the whole image at offset 0 and waits until it is on the disk.
-    // False when the file cannot be opened or written.
+    // Writes the whole image at offset 0 and flushes it to the disk (the
+    // browser's storage in a page, see FlushToDisk.h). False when the file
+    // cannot be opened or written.
     bool writeFrom(std::span<const unsigned char> image) const;
 
     const std::filesystem::path& path() const { return filePath; }
