@@ -19,3 +19,9 @@ set(ENV{PKG_CONFIG_PATH} "")
 # emcc puts its SDL 1.2 headers on every compile; SDL2's must come first.
 set(CMAKE_C_FLAGS_INIT "-I${QUINDEL_WEB_DEPS}/include/SDL2")
 set(CMAKE_CXX_FLAGS_INIT "-I${QUINDEL_WEB_DEPS}/include/SDL2")
+# emscripten's JavaScript tools, run at link time, need Debian's node modules
+# (acorn), which a node from elsewhere does not look for by itself.
+if(EXISTS /usr/share/nodejs/acorn)
+  set(CMAKE_C_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
+  set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
+endif()
