@@ -167,6 +167,9 @@ void SdlPlatform::relayout()
         outputWidth = windowWidth;
         outputHeight = windowHeight;
     }
+    // Fullscreen can end without the game (a browser's Escape): the menu's
+    // check mark and the next toggle follow the window as it is.
+    fullscreen = (SDL_GetWindowFlags(sdlWindow) & SDL_WINDOW_FULLSCREEN) != 0;
     display = DisplayLayout(windowWidth, windowHeight, outputWidth, outputHeight, integerScaling);
     windowPicture->relayout(display);
     if (display.fontPixels() != fontPixels)

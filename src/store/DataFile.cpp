@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "store/FlushToDisk.h"
+
 namespace quindel {
 
 namespace {
@@ -91,8 +93,8 @@ bool DataFile::writeAndClose(int fd, std::span<const unsigned char> image)
     }
     // A result the player has just typed in must survive a power cut, not
     // only a crash of the game.
-    if (error == 0 && ::fdatasync(fd) != 0)
-        error = errno;
+    if (error == 0 && !flushToDisk(fd))
+        error = errno != 0 ? errno : EIO;
     // Closing also gives up the lock.
     if (::close(fd) != 0 && error == 0)
         error = errno;

@@ -31,7 +31,8 @@ public:
     // Reads up to image.size() bytes from offset 0 over the image and returns
     // how many it got; a short file replaces only the leading bytes it holds.
     std::size_t readInto(std::span<unsigned char> image);
-    // Writes the whole image at offset 0 and waits until it is on the disk.
+    // Writes the whole image at offset 0 and waits until it is on the disk
+    // (the browser's storage in a page, see FlushToDisk.h).
     // False when the file cannot be opened or written.
     bool writeFrom(std::span<const unsigned char> image);
     // Reads the file over the image as readInto does, then lets edit change

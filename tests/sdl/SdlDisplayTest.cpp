@@ -276,6 +276,20 @@ TEST_F(SdlDisplayTest, FullscreenKeysToggleTheWindowAndNeverReachTheGame)
     window->sendMessage(
         Message{MessageTarget::MainWindow, MessageCode::Command, static_cast<std::uint32_t>(command::Fullscreen), 0});
     EXPECT_NE(platform->isFullscreen(), before);
+
+    // Fullscreen ended without the game (a browser's Escape): the layout that
+    // follows finds out, and one F11 goes fullscreen again.
+    if (!platform->isFullscreen())
+        keyOf(key(SDLK_F11));
+    ASSERT_TRUE(platform->isFullscreen());
+    SDL_SetWindowFullscreen(platform->window(), 0);
+    SDL_Event resized{};
+    resized.window = SDL_WindowEvent{
+        SDL_WINDOWEVENT, 0, SDL_GetWindowID(platform->window()), SDL_WINDOWEVENT_SIZE_CHANGED, 0, 0, 0, 800, 619};
+    keyOf(resized);
+    EXPECT_FALSE(platform->isFullscreen());
+    keyOf(key(SDLK_F11));
+    EXPECT_TRUE(platform->isFullscreen());
 }
 
 TEST_F(SdlDisplayTest, PadPressesArriveAsTheKeysBoundAtThatMoment)
