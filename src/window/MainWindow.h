@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string_view>
@@ -15,6 +16,7 @@
 namespace quindel {
 
 class Canvas;
+struct Preferences;
 class DialogHost;
 class Game;
 class Renderer;
@@ -59,6 +61,10 @@ public:
     DialogHost* openDialog() { return dialog; }
     // The template of the last dialog asked for, whether or not it could open.
     int lastDialogRequested() const { return lastRequested; }
+    // The preferences this start begins with, and who keeps them when the
+    // player changes one (the scripted run keeps none: the defaults serve).
+    void keepPreferences(const Preferences& start, std::function<void(const Preferences&)> keeper);
+
     // When measuring or watching from outside: how late each game tick comes
     // against its period, each change of the game's state (`state Playing`),
     // each level that starts (`level 5 tick 300`, the level as the player
