@@ -3,7 +3,8 @@
 # another window takes the keyboard and goes on only when the player says so;
 # with Options > Pause when inactive turned off it runs on; a start with a
 # kept fullscreen and a 1000 x 800 window comes back that way, and without
-# quindel.toml the defaults come back. Checked by the game's trace.
+# quindel.toml the defaults come back; SIGTERM with the About box open ends
+# the game as the close box does. Checked by the game's trace.
 #   preferences-window.sh QUINDEL
 set -euo pipefail
 quindel=$(realpath "$1")
@@ -90,4 +91,18 @@ rm quindel.toml
 start_game
 expect "^display window 800x619 fullscreen 0 integer 0$"
 stop_game
+
+# SIGTERM while the About box is open ends the game as the close box does:
+# the box closes, the hall of fame is written, status 0.
+rm -f highscore.dat
+start_game
+keys alt+g a
+expect "^dialog-open 130$"
+kill -TERM "$game_pid"
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$game_pid" 2>/dev/null && fail "SIGTERM did not end the game while the About box was open"
+wait "$game_pid" || fail "the game ended with status $? on SIGTERM"
+game_pid=""
+expect "^dialog-close 130 2$"
+[ "$(stat -c %s highscore.dat)" = 120 ] || fail "highscore.dat was not written on SIGTERM"
 echo "the window waits for its player and keeps its preferences"
