@@ -10,7 +10,7 @@
 
 #define TOML_HEADER_ONLY 1
 #define TOML_EXCEPTIONS 0
-#include <toml++/toml.h>
+#include <toml.h>
 
 namespace quindel {
 

@@ -3,6 +3,8 @@
 
 #include "sdl/SdlPlatform.h"
 
+#include "SdlSession.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -21,11 +23,8 @@ class SdlPlatformTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // Pushed events need no X server; the dummy driver is asked for by
-        // name, which the platform accepts.
-        ::setenv("SDL_VIDEODRIVER", "dummy", 0);
         std::string error;
-        platform = SdlPlatform::create(error, canvas);
+        platform = test::dummyPlatform(canvas, error);
         ASSERT_TRUE(platform) << error;
         // Whatever SDL queued on making the window is not the test's.
         SDL_PumpEvents();
