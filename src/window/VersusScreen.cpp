@@ -8,6 +8,7 @@
 #include "render/Renderer.h"
 #include "render/VersusRenderer.h"
 #include "sound/Song.h"
+#include "sound/SoundPlayer.h"
 #include "store/KeySlot.h"
 #include "widgets/UiPlatform.h"
 #include "window/MainWindow.h"
@@ -61,6 +62,8 @@ void VersusScreen::leave()
     if (!on)
         return;
     on = false;
+    if (versus.isPaused())
+        game.soundPlayer().resumeMusic();
     window.pump().killTimer(TimerId);
     window.platform().setPlayersApart(false);
 }
@@ -110,34 +113,32 @@ void VersusScreen::keyDown(std::int32_t key, bool repeat)
     const std::array<std::int32_t, 6> one{game.moveLeftKey(),  game.moveRightKey(), game.turnLeftKey(),
                                           game.turnRightKey(), game.dropKey(),      game.pauseKey()};
     const std::array<int, 6>& two = settings.values().playerTwoKeys;
-    const bool secondPlayer = !versus.settings().computerOpponent;
-    if (key == vk::Escape || key == one[PauseSlot] || (secondPlayer && key == two[PauseSlot])) {
+    // Player one's bindings come first: a key both sides hold is player
+    // one's. Escape pauses too, as in single play.
+    if (takeKey(one, VersusMatch::PlayerOne, key, repeat))
+        return;
+    if (!versus.settings().computerOpponent)
+        takeKey(two, VersusMatch::PlayerTwo, key, repeat);
+}
+
+template <typename Codes>
+bool VersusScreen::takeKey(const Codes& codes, int side, std::int32_t key, bool repeat)
+{
+    if (key == vk::Escape || key == codes[PauseSlot]) {
         if (!repeat)
             pauseKey();
-        return;
+        return true;
     }
-    // Player one's bindings come first: a key both sides hold is player
-    // one's. Only moves and drops repeat while held.
     for (std::size_t slot = 0; slot < SlotActions.size(); ++slot) {
-        const PlayerAction action = SlotActions[slot];
-        if (repeat && (action == PlayerAction::TurnLeft || action == PlayerAction::TurnRight))
+        if (key != codes[slot])
             continue;
-        if (key == one[slot]) {
-            press(VersusMatch::PlayerOne, action);
-            return;
-        }
-    }
-    if (!secondPlayer)
-        return;
-    for (std::size_t slot = 0; slot < SlotActions.size(); ++slot) {
+        // Only moves and drops repeat while held.
         const PlayerAction action = SlotActions[slot];
-        if (repeat && (action == PlayerAction::TurnLeft || action == PlayerAction::TurnRight))
-            continue;
-        if (key == two[slot]) {
-            press(VersusMatch::PlayerTwo, action);
-            return;
-        }
+        if (!repeat || (action != PlayerAction::TurnLeft && action != PlayerAction::TurnRight))
+            press(side, action);
+        return true;
     }
+    return false;
 }
 
 void VersusScreen::padPress(PadAction action, std::int32_t slot)
@@ -182,10 +183,13 @@ void VersusScreen::padPress(PadAction action, std::int32_t slot)
 
 void VersusScreen::pauseKey()
 {
+    // The music waits with the match, as it does with a single game.
     if (versus.isPaused()) {
         versus.resume(now());
+        game.soundPlayer().resumeMusic();
     } else if (versus.isRunning()) {
         versus.pause(now());
+        game.soundPlayer().pauseMusic();
     }
     redraw();
     schedule();

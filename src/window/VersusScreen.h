@@ -66,6 +66,9 @@ private:
     // The match's next deadline becomes the timer's.
     void schedule();
     void press(int side, PlayerAction action);
+    // A side's six keys in key slot order; true when the key is one of them.
+    template <typename Codes>
+    bool takeKey(const Codes& codes, int side, std::int32_t key, bool repeat);
     void pauseKey();
     void enterKey();
     void redraw();
