@@ -1,13 +1,31 @@
 #include "window/VersusDialog.h"
 
 #include <algorithm>
+#include <string>
 
+#include "base/VirtualKeyCodes.h"
 #include "store/KeySlot.h"
 #include "widgets/DialogHost.h"
+#include "window/KeyOptionsDialog.h"
 #include "window/NewGameDialog.h"
 #include "window/PlayerSettings.h"
 
 namespace quindel {
+
+namespace {
+
+// The key a list's item stands for: a letter's own code, or a named key's.
+std::optional<int> codeOfName(const std::string& name)
+{
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z')
+        return name[0] - 'a' + 'A';
+    for (const KeyName& key : KeyNames)
+        if (key.name == name)
+            return key.code;
+    return std::nullopt;
+}
+
+}  // namespace
 
 void VersusDialog::initDialog(DialogHost& dialog)
 {
@@ -25,12 +43,11 @@ void VersusDialog::initDialog(DialogHost& dialog)
     bar(LevelOneBarId, 1, 20, "level %d", p.versusLevelOne);
     bar(LevelTwoBarId, 1, 20, "level %d", p.versusLevelTwo);
     bar(RoundsBarId, 1, VersusSettings::MostRoundsToWin, "%d to win", p.versusRounds);
-    // Player two's keys are kept in the preferences' [player_two]; the
-    // dialog says which they are.
-    const auto name = [&p](int slot) { return keyLabel(p.playerTwoKeys[static_cast<std::size_t>(slot)]); };
-    dialog.setItemText(PlayerTwoKeysId,
-                       "Player two: " + name(0) + " " + name(1) + " move, " + name(2) + " " + name(3) + " turn, "
-                           + name(4) + " drop, " + name(5) + " pause");
+    // Player two's keys are chosen from the same names as player one's.
+    for (std::size_t slot = 0; slot < PlayerTwoLists.size(); ++slot) {
+        KeyOptionsDialog::fillKeyList(dialog, PlayerTwoLists[slot]);
+        dialog.selectString(PlayerTwoLists[slot], KeyOptionsDialog::displayName(p.playerTwoKeys[slot]));
+    }
     dialog.setFocus(LevelOneBarId);
 }
 
@@ -65,7 +82,13 @@ void VersusDialog::command(DialogHost& dialog, int controlId)
     case OkId: {
         const VersusSettings match = chosen(dialog);
         const int speed = dialog.isChecked(EasyId) ? 0 : dialog.isChecked(HardId) ? 2 : 1;
-        settings.change([&match, speed](Preferences& p) {
+        // A list left without a selection keeps its key.
+        std::array<int, 6> keys = settings.values().playerTwoKeys;
+        for (std::size_t slot = 0; slot < PlayerTwoLists.size(); ++slot)
+            if (const std::optional<std::string> name = dialog.selectedText(PlayerTwoLists[slot]))
+                keys[slot] = codeOfName(*name).value_or(keys[slot]);
+        settings.change([&match, speed, &keys](Preferences& p) {
+            p.playerTwoKeys = keys;
             p.versusComputer = match.computerOpponent;
             p.versusStrength = match.strength;
             p.versusLevelOne = static_cast<int>(match.levels[0]) + 1;
@@ -83,6 +106,18 @@ void VersusDialog::command(DialogHost& dialog, int controlId)
     default:
         break;
     }
+}
+
+bool VersusDialog::keyPressed(DialogHost& dialog, int virtualKey)
+{
+    const int focused = dialog.focusedControl();
+    const bool onList = std::find(PlayerTwoLists.begin(), PlayerTwoLists.end(), focused) != PlayerTwoLists.end();
+    const bool letter = virtualKey >= 'A' && virtualKey <= 'Z';
+    const bool named = keyNameOf(virtualKey).has_value() && virtualKey != vk::Tab;
+    if (!onList || !(letter || named))
+        return false;
+    dialog.selectString(focused, KeyOptionsDialog::displayName(virtualKey));
+    return true;
 }
 
 void VersusDialog::destroy(DialogHost& dialog)

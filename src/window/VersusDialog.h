@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -29,13 +30,17 @@ public:
     static constexpr int MediumId = 1038;
     static constexpr int HardId = 1039;
     static constexpr int RoundsBarId = 1040;
-    static constexpr int PlayerTwoKeysId = 1043;
+    // Player two's keys in key slot order: move left and right, turn left
+    // and right, drop, pause.
+    static constexpr std::array<int, 6> PlayerTwoLists{1044, 1045, 1046, 1047, 1048, 1049};
 
     VersusDialog(Game& game, PlayerSettings& settings) : settings(settings), pause(game) {}
 
     void initDialog(DialogHost& dialog) override;
     void command(DialogHost& dialog, int controlId) override;
     void destroy(DialogHost& dialog) override;
+    // A key pressed on one of player two's lists selects its own name there.
+    bool keyPressed(DialogHost& dialog, int virtualKey) override;
 
     // The match the dialog's controls stand for.
     static VersusSettings chosen(const DialogHost& dialog);

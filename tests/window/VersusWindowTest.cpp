@@ -68,7 +68,8 @@ TEST(VersusWindow, TheDialogOffersTheKeptChoicesAndKeepsThoseAMatchStartsWith)
     EXPECT_EQ(session.game().state(), GameState::Title);
 
     // Changed: the new choices start the match and are kept for next time.
-    session.feed("dialog 1032\ndialog 1033 3\ndialog 1034 20\ndialog 1037\ndialog 1040 9\ndialog 1\n");
+    session.feed("dialog 1032\ndialog 1033 3\ndialog 1034 20\ndialog 1037\ndialog 1040 9\ndialog 1044 j\n"
+                 "dialog 1049 ctrl\ndialog 1\n");
     session.command(command::VersusGame);
     const VersusSettings& chosen = matchOf(session).settings();
     EXPECT_TRUE(chosen.computerOpponent);
@@ -82,6 +83,8 @@ TEST(VersusWindow, TheDialogOffersTheKeptChoicesAndKeepsThoseAMatchStartsWith)
     EXPECT_EQ(kept.back().versusLevelOne, 20);
     EXPECT_EQ(kept.back().versusSpeed, 0);
     EXPECT_EQ(kept.back().versusRounds, 5);
+    // Player two's keys: the two changed, the four others as they were.
+    EXPECT_EQ(kept.back().playerTwoKeys, (std::array<int, 6>{'J', 'D', 'S', 'W', 'X', vk::Control}));
 }
 
 TEST(VersusWindow, EachPlayerMovesOnlyTheirOwnBottle)
