@@ -28,6 +28,7 @@
 #include "game/Game.h"
 #include "messages/SystemTimeSource.h"
 #include "render/Canvas.h"
+#include "replay/GameRecording.h"
 #include "sdl/SdlPlatform.h"
 #include "sound/SdlAudioLayer.h"
 #include "sound/SilentAudioLayer.h"
@@ -117,14 +118,17 @@ int runGame(const CommandLine& commandLine)
     setTimeSource(&systemTime);
     SdlAudioLayer audio;
     {
+        MainWindow* mainWindow = nullptr;
         Game game(
             audio,
-            [&platform, &canvas, trace](Game& created) {
+            [&platform, &canvas, trace, &mainWindow](Game& created) {
                 auto window = std::make_unique<MainWindow>(created, *platform, canvas);
                 window->setTrace(trace);
+                mainWindow = window.get();
                 return window;
             },
             paths);
+        GameRecording recording(*mainWindow, game, GameRecording::folderBeside(paths.highscore), std::cerr);
         game.run();
     }
     setTimeSource(nullptr);

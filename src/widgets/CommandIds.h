@@ -11,6 +11,7 @@ inline constexpr int Settings = 120;
 inline constexpr int Highscores = 121;
 inline constexpr int Fullscreen = 122;
 inline constexpr int IntegerScaling = 123;
+inline constexpr int WatchLastGame = 125;
 }  // namespace command
 
 // The dialog templates of resources/ui/dialogs.rc.
@@ -20,6 +21,7 @@ inline constexpr int NewGame = 116;
 inline constexpr int NameEntry = 117;
 inline constexpr int KeyOptions = 118;
 inline constexpr int About = 130;
+inline constexpr int NoReplay = 131;
 }  // namespace dialog
 
 // The two buttons every dialog has: Enter presses the first, Escape and the

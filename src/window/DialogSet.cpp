@@ -15,6 +15,7 @@ DialogSet::DialogSet(Game& game)
     procedures.emplace(NameEntryDialog::TemplateId, std::make_unique<NameEntryDialog>(game));
     procedures.emplace(KeyOptionsDialog::TemplateId, std::make_unique<KeyOptionsDialog>(game));
     procedures.emplace(dialog::About, std::make_unique<MessageBoxDialog>(game));
+    procedures.emplace(dialog::NoReplay, std::make_unique<MessageBoxDialog>(game));
 }
 
 DialogSet::~DialogSet() = default;

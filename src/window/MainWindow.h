@@ -2,9 +2,12 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include "game/GameWindow.h"
 #include "messages/Message.h"
@@ -20,6 +23,7 @@ class Game;
 class Renderer;
 class UiPlatform;
 class WindowProcedure;
+class WindowWatcher;
 
 // The game's top-level window: its message pump and timers, and the window
 // procedure that every message goes through. Made last by the Game, which
@@ -50,7 +54,9 @@ public:
 
     MessagePump& pump() override { return messagePump; }
     UiPlatform& platform() override { return system; }
-    void forward(const Message& message) override { sendMessage(message); }
+    // A message of the window's that arrived while a dialog is open, or from
+    // the pump: handled as always, with the watchers told.
+    void forward(const Message& message) override;
     // The key a pad's action stands for in play at this moment.
     std::int32_t padKey(PadAction action);
 
@@ -66,7 +72,18 @@ public:
     // `dialog-close 116 1` with the command that closed it).
     void setTrace(std::ostream* stream);
 
+    // Watchers are told of what the window does; they must outlive it or
+    // be taken off first.
+    void addWatcher(WindowWatcher& watcher) { watchers.push_back(&watcher); }
+    void removeWatcher(WindowWatcher& watcher);
+    // A menu command the window procedure does not know, carried out by
+    // whoever wired it in (Watch last game); it runs as the procedure's own
+    // commands do, while the message is handled.
+    void setCommand(int id, std::function<void()> action);
+
 private:
+    void tell(const std::function<void(WindowWatcher&)>& what);
+
     Game& owner;
     UiPlatform& system;
     MessagePump messagePump;
@@ -77,6 +94,8 @@ private:
     std::ostream* trace = nullptr;
     std::chrono::steady_clock::time_point timerStarted;
     std::uint32_t timerPeriod = 0;
+    std::vector<WindowWatcher*> watchers;
+    std::map<int, std::function<void()>> commands;
 };
 
 }  // namespace quindel

@@ -6,7 +6,7 @@
 namespace quindel {
 namespace {
 
-TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheTwoDisplayChoices)
+TEST(MenuTemplate, TheMainMenuHasItsSixCommandsAndTheTwoDisplayChoices)
 {
     const MenuTemplate& menu = MenuTemplate::mainMenu();
     ASSERT_EQ(menu.popups.size(), 2u);
@@ -17,8 +17,8 @@ TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheTwoDisplayChoices)
         for (const auto& item : popup.items)
             items.emplace_back(item.id, item.text);
     const std::vector<std::pair<int, std::string>> expected{
-        {114, "Start &new game"}, {113, "&about..."},         {109, "&Exit"},           {120, "&Settings..."},
-        {121, "&Highscores"},     {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"}};
+        {114, "Start &new game"}, {125, "&Watch last game"}, {113, "&about..."},         {109, "&Exit"},
+        {120, "&Settings..."},    {121, "&Highscores"},      {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"}};
     EXPECT_EQ(items, expected);
 }
 
@@ -56,6 +56,7 @@ TEST(DialogTemplate, TheFourTemplatesHoldTheirControls)
         {116, "Start new game...", 271, 95, true, 9},
         {117, "you entered the highscore list :)", 186, 95, true, 3},
         {118, "Quindel Options", 299, 114, false, 14},
+        {131, "QUINDEL", 290, 58, true, 2},
     };
     for (const Case& c : cases) {
         const DialogTemplate* dialog = DialogTemplate::find(c.id);
