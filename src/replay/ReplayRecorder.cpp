@@ -219,13 +219,15 @@ void ReplayRecorder::messageArrived(const Message& message)
 
 void ReplayRecorder::messageHandled(const Message& message)
 {
-    seconds.release();
-    if (!recording)
+    if (!recording) {
+        seconds.release();
         return;
+    }
     if (message.code == MessageCode::Command && (message.wParam & 0xFFFF) == command::WatchLastGame
         && !frames.empty() && !frames.back().asItself)
         closeFrame(nullptr, OkId);
     closeEvent();
+    seconds.release();
     if (frames.empty() && game.state() == GameState::GameOver)
         finish();
 }
