@@ -191,7 +191,7 @@ private:
             return command(command::Exit);
         const int roll = between(random, 0, 99);
         if (roll < 58) {
-            const std::int32_t keys[] = {game->moveLeftKey(), game->moveRightKey(), game->turnLeftKey(),
+            const std::int32_t keys[] = {game->moveLeftKey(),  game->moveRightKey(), game->turnLeftKey(),
                                          game->turnRightKey(), game->dropKey(),      game->dropKey()};
             return key(keys[between(random, 0, 5)]);
         }

@@ -26,8 +26,7 @@ GameEnd replayed(const std::string& script)
     std::ostringstream errors;
     SilentAudioLayer audio;
     {
-        ScriptRun run(source, out, errors, refuse, audio,
-                      GamePaths{folder / "highscore.dat", folder / "settings.dat"});
+        ScriptRun run(source, out, errors, refuse, audio, GamePaths{folder / "highscore.dat", folder / "settings.dat"});
         run.run();
     }
     // The last state line and the eight lines after it are the script's own

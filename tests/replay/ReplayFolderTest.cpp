@@ -29,10 +29,14 @@ TEST(ReplayFolder, NamesSortByTheTimeTheGameStarted)
         bool dated;
     };
     const Case cases[] = {
-        {"2023-11-14_22-14-57.script", true},   {"2023-11-14_22-14-57_2.script", true},
-        {"2023-11-14_22-14-57_.script", false}, {"2023-11-14_22-14-57_x.script", false},
-        {"last.script", false},                 {"2023-11-14 22-14-57.script", false},
-        {"2023-11-14_22-14-57.txt", false},     {"2023-11-14_22-14-57.script.bak", false},
+        {"2023-11-14_22-14-57.script", true},
+        {"2023-11-14_22-14-57_2.script", true},
+        {"2023-11-14_22-14-57_.script", false},
+        {"2023-11-14_22-14-57_x.script", false},
+        {"last.script", false},
+        {"2023-11-14 22-14-57.script", false},
+        {"2023-11-14_22-14-57.txt", false},
+        {"2023-11-14_22-14-57.script.bak", false},
         {"x2023-11-14_22-14-57.script", false},
     };
     for (const Case& c : cases)
