@@ -6,6 +6,8 @@
 //                           player's own data folder
 //   quindel --script FILE   plays FILE ("-" for standard input) without window
 //                           or sound and prints what it is asked to
+//   quindel --replay FILE   shows a recorded game in the window
+//   quindel --autoplay N    the computer player's games, headless
 //
 // quindel --help lists every option. QUINDEL_TRACE=1 writes timing lines to
 // standard error (first frame, how late each tick comes); tools/measure-game
@@ -21,6 +23,7 @@
 
 #include <SDL.h>
 
+#include "app/Autoplay.h"
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/ScriptRun.h"
@@ -66,8 +69,8 @@ int runScript(const std::string& file)
     std::string error;
     const auto source = FileScriptSource::open(file, error);
     if (!source) {
-        std::cerr << "quindel: cannot read the script " << (file == "-" ? "from standard input" : file) << ": "
-                  << error << '\n';
+        std::cerr << "quindel: cannot read the script " << (file == "-" ? "from standard input" : file) << ": " << error
+                  << '\n';
         return 2;
     }
     SilentAudioLayer audio;
@@ -152,6 +155,17 @@ int main(int argc, char** argv)
         return 2;
     case CommandLine::Action::Script:
         return runScript(commandLine.scriptFile());
+    case CommandLine::Action::Autoplay: {
+        const CommandLine::AutoplayChoice& choice = commandLine.autoplay();
+        PilotSource::Settings settings;
+        settings.strength = choice.strength;
+        settings.interval = choice.interval;
+        settings.firstLevel = choice.level;
+        settings.seed = choice.seed;
+        settings.games = choice.games;
+        return withOutputChecked(Autoplay::run(settings, std::cout, std::cerr));
+    }
+    case CommandLine::Action::Replay:
     case CommandLine::Action::Play:
         break;
     }

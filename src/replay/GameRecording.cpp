@@ -24,8 +24,7 @@ std::int64_t wallMs()
 
 }  // namespace
 
-GameRecording::GameRecording(MainWindow& window, Game& game, const std::filesystem::path& folder,
-                             std::ostream& errors)
+GameRecording::GameRecording(MainWindow& window, Game& game, const std::filesystem::path& folder, std::ostream& errors)
     : window(window), outerTime(timeSource()), latched(outerTime != nullptr ? *outerTime : noTime),
       files(folder, errors), recorder(game, window.platform().clock(), latched, files, wallMs)
 {

@@ -95,8 +95,7 @@ std::int64_t floorDiv(std::int64_t value, std::int64_t by)
 
 }  // namespace
 
-ReplayRecorder::ReplayRecorder(Game& game, Clock& clock, LatchedTimeSource& seconds, ReplaySink& sink,
-                               WallClock wall)
+ReplayRecorder::ReplayRecorder(Game& game, Clock& clock, LatchedTimeSource& seconds, ReplaySink& sink, WallClock wall)
     : game(game), clock(clock), seconds(seconds), sink(sink), wall(std::move(wall))
 {}
 
@@ -223,8 +222,8 @@ void ReplayRecorder::messageHandled(const Message& message)
         seconds.release();
         return;
     }
-    if (message.code == MessageCode::Command && (message.wParam & 0xFFFF) == command::WatchLastGame
-        && !frames.empty() && !frames.back().asItself)
+    if (message.code == MessageCode::Command && (message.wParam & 0xFFFF) == command::WatchLastGame && !frames.empty()
+        && !frames.back().asItself)
         closeFrame(nullptr, OkId);
     closeEvent();
     seconds.release();
