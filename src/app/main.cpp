@@ -30,6 +30,7 @@
 #include "core/TimeSource.h"
 #include "game/Game.h"
 #include "messages/SystemTimeSource.h"
+#include "prefs/PreferencesFile.h"
 #include "render/Canvas.h"
 #include "replay/GameRecording.h"
 #include "sdl/SdlPlatform.h"
@@ -104,10 +105,21 @@ int runGame(const CommandLine& commandLine)
     const GamePaths paths = enterDataFolder(commandLine);
     const char* traceSetting = std::getenv("QUINDEL_TRACE");
     std::ostream* trace = traceSetting != nullptr && std::strcmp(traceSetting, "1") == 0 ? &std::cerr : nullptr;
+    // The player's preferences beside the keys' file; the command line's
+    // choice of window wins over the kept one for this start.
+    PreferencesFile preferencesFile(paths.settings.parent_path() / PreferencesFile::FileName, std::cerr);
+    Preferences preferences = preferencesFile.load();
     std::string error;
     SdlPlatform::Options display;
     display.title = MainWindow::Title;
-    display.fullscreen = commandLine.windowMode() == CommandLine::WindowMode::Fullscreen;
+    display.fullscreen = commandLine.windowMode() == CommandLine::WindowMode::Default
+        ? preferences.fullscreen
+        : commandLine.windowMode() == CommandLine::WindowMode::Fullscreen;
+    display.integerScaling = preferences.integerScaling;
+    display.width = preferences.windowWidth;
+    display.height = preferences.windowHeight;
+    display.x = preferences.windowX;
+    display.y = preferences.windowY;
     Canvas canvas;
     const auto platform = SdlPlatform::create(error, canvas, display);
     if (!platform) {
@@ -124,16 +136,29 @@ int runGame(const CommandLine& commandLine)
         MainWindow* mainWindow = nullptr;
         Game game(
             audio,
-            [&platform, &canvas, trace, &mainWindow](Game& created) {
+            [&](Game& created) {
                 auto window = std::make_unique<MainWindow>(created, *platform, canvas);
                 window->setTrace(trace);
                 mainWindow = window.get();
+                window->keepPreferences(preferences, [&](const Preferences& changed) {
+                    preferences = changed;
+                    preferencesFile.save(preferences);
+                });
                 return window;
             },
             paths);
         GameRecording recording(*mainWindow, game, GameRecording::folderBeside(paths.highscore), std::cerr);
         game.run();
     }
+    // How the window was shown at the end is how it opens next time.
+    const SdlPlatform::Options shown = platform->shownAs();
+    preferences.fullscreen = shown.fullscreen;
+    preferences.integerScaling = shown.integerScaling;
+    preferences.windowWidth = shown.width;
+    preferences.windowHeight = shown.height;
+    preferences.windowX = shown.x;
+    preferences.windowY = shown.y;
+    preferencesFile.save(preferences);
     setTimeSource(nullptr);
     return 0;
 }

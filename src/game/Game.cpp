@@ -99,6 +99,11 @@ void Game::playLevel()
 void Game::setState(GameState value)
 {
     const bool changed = value != gameState;
+    // The music waits with the game and goes on where it stopped.
+    if (changed && value == GameState::Paused)
+        sound->pauseMusic();
+    else if (changed && gameState == GameState::Paused)
+        sound->resumeMusic();
     gameState = value;
     if (changed && stateObserver)
         stateObserver(value);

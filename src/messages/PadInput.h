@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "messages/KeyRepeat.h"
+
 namespace quindel {
 
 // What a gamepad's player pressed: the four directions of the d-pad or the
@@ -35,8 +37,8 @@ enum class PadSource : std::int32_t {
 // act once per press.
 class PadInput final {
 public:
-    static constexpr std::uint32_t RepeatDelay = 250;
-    static constexpr std::uint32_t RepeatPeriod = 50;
+    static constexpr std::uint32_t RepeatDelay = RepeatPace::Delay;
+    static constexpr std::uint32_t RepeatPeriod = RepeatPace::Period;
 
     static bool isDirection(PadAction action)
     {
@@ -74,7 +76,7 @@ private:
 
     std::vector<Hold> holds;
     std::optional<PadAction> repeating;
-    std::uint32_t deadline = 0;
+    RepeatSchedule schedule;
 };
 
 }  // namespace quindel

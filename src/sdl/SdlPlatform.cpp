@@ -107,7 +107,12 @@ bool SdlPlatform::open(std::string& error, const Options& options)
     // pixels, and the canvas and the font are drawn for those.
     const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI
         | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    sdlWindow = SDL_CreateWindow(title.c_str(), 10, 10, Canvas::Width, Canvas::Height + MenuBarHeight, flags);
+    windowedWidth = std::max(options.width, Canvas::Width);
+    windowedHeight = std::max(options.height, Canvas::Height + MenuBarHeight);
+    windowedX = options.x;
+    windowedY = options.y;
+    sdlWindow = SDL_CreateWindow(title.c_str(), windowedX.value_or(SDL_WINDOWPOS_UNDEFINED),
+                                 windowedY.value_or(SDL_WINDOWPOS_UNDEFINED), windowedWidth, windowedHeight, flags);
     if (sdlWindow == nullptr) {
         error = SDL_GetError();
         return false;
@@ -257,12 +262,20 @@ std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> timer
     }
     if (const auto due = gamepads.takeDue(now))
         return padPress(*due);
+    if (const auto key = keyRepeat.takeDue(now)) {
+        if (menuBar.isActive())
+            return Message{};
+        return Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(*key),
+                       keyflag::Repeat};
+    }
     std::optional<std::uint32_t> deadline = timerDeadline;
     const auto earlier = [&deadline](std::uint32_t when) {
         if (!deadline || isEarlier(when, *deadline))
             deadline = when;
     };
     if (const auto repeat = gamepads.nextDeadline())
+        earlier(*repeat);
+    if (const auto repeat = keyRepeat.nextDeadline())
         earlier(*repeat);
     if (controllersStarted)
         earlier(gamepads.nextPoll());
@@ -306,12 +319,21 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
         case SDL_WINDOWEVENT_RESTORED:
             return messageOf(MessageCode::Paint, static_cast<std::uint32_t>(RedrawRequest::RedrawFull));
         case SDL_WINDOWEVENT_FOCUS_LOST:
+        case SDL_WINDOWEVENT_MINIMIZED:
+            // Nothing held can be let go where the game does not hear it.
             gamepads.releaseAll();
+            keyRepeat.releaseAll();
+            return messageOf(MessageCode::ActivateApp, 0);
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            return messageOf(MessageCode::ActivateApp, 1);
+        case SDL_WINDOWEVENT_MOVED:
+            noteWindowed();
             return Message{};
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_DISPLAY_CHANGED:
             // The canvas keeps its pixels; only where and how large they
             // are shown changes.
+            noteWindowed();
             relayout();
             if (shown)
                 frame();
@@ -345,6 +367,7 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
             frame();
         return Message{};
     case SDL_KEYUP:
+        keyRepeat.release(virtualKeyOf(event.key.keysym.sym));
         if ((event.key.keysym.sym == SDLK_LALT || event.key.keysym.sym == SDLK_RALT) && altAlone && dialogs.empty()) {
             altAlone = false;
             menuBar.state().toggleBar();
@@ -399,7 +422,8 @@ std::optional<Message> SdlPlatform::keyDown(const SDL_KeyboardEvent& event)
     if (isAlt)
         return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
     if ((mods & KMOD_CTRL) != 0 && key != vk::Control)
-        return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
+        return Message{MessageTarget::MainWindow, MessageCode::SysKeyDown, static_cast<std::uint32_t>(key),
+                       keyflag::Control};
     if (!dialogs.empty())
         frame();
     if (key == 0)
@@ -407,8 +431,14 @@ std::optional<Message> SdlPlatform::keyDown(const SDL_KeyboardEvent& event)
     std::int32_t flags = 0;
     if ((mods & KMOD_SHIFT) != 0)
         flags |= keyflag::Shift;
-    if (event.repeat != 0)
+    if (event.repeat != 0) {
+        // The game repeats its keys itself, whatever the desktop's pace.
+        if (ownKeyRepeat)
+            return Message{};
         flags |= keyflag::Repeat;
+    } else if (ownKeyRepeat) {
+        keyRepeat.press(key, sdlClock.now());
+    }
     return Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(key), flags};
 }
 
@@ -455,6 +485,9 @@ void SdlPlatform::present()
         if (trace != nullptr) {
             const auto now = std::chrono::system_clock::now().time_since_epoch();
             *trace << "first-frame " << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << std::endl;
+            // How the window came up: the size it has when not fullscreen.
+            *trace << "display window " << windowedWidth << 'x' << windowedHeight << " fullscreen "
+                   << (fullscreen ? 1 : 0) << " integer " << (integerScaling ? 1 : 0) << std::endl;
         }
         return;
     }
@@ -509,6 +542,45 @@ void SdlPlatform::frame()
     // Handled after the frame, as a menu command is: it may open a dialog.
     if (chosen && windowPump != nullptr)
         windowPump->post(messageOf(MessageCode::Command, static_cast<std::uint32_t>(*chosen)));
+    // The window hears when a menu takes the keyboard and when it lets go.
+    if (menuBar.isActive() != menuLoop && windowPump != nullptr) {
+        menuLoop = menuBar.isActive();
+        windowPump->post(messageOf(menuLoop ? MessageCode::EnterMenuLoop : MessageCode::ExitMenuLoop));
+        keyRepeat.releaseAll();
+    }
+}
+
+void SdlPlatform::setOwnKeyRepeat(bool on)
+{
+    ownKeyRepeat = on;
+    keyRepeat.releaseAll();
+}
+
+void SdlPlatform::noteWindowed()
+{
+    // A fullscreen or maximised window's size is the screen's, not the
+    // player's choice of window.
+    const Uint32 flags = SDL_GetWindowFlags(sdlWindow);
+    if ((flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED)) != 0)
+        return;
+    SDL_GetWindowSize(sdlWindow, &windowedWidth, &windowedHeight);
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(sdlWindow, &x, &y);
+    windowedX = x;
+    windowedY = y;
+}
+
+SdlPlatform::Options SdlPlatform::shownAs() const
+{
+    Options options;
+    options.fullscreen = fullscreen;
+    options.integerScaling = integerScaling;
+    options.width = windowedWidth;
+    options.height = windowedHeight;
+    options.x = windowedX;
+    options.y = windowedY;
+    return options;
 }
 
 void SdlPlatform::dialogOpened(DialogHost& dialog)
@@ -518,6 +590,7 @@ void SdlPlatform::dialogOpened(DialogHost& dialog)
     // they are let go, a pad's direction until it is pressed again.
     heldKeys.takeFromKeyboard();
     gamepads.releaseAll();
+    keyRepeat.releaseAll();
 }
 
 void SdlPlatform::dialogClosed(DialogHost& dialog)

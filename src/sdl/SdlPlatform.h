@@ -14,6 +14,7 @@ namespace quindel {
 class Canvas;
 }
 
+#include "messages/KeyRepeat.h"
 #include "sdl/DisplayLayout.h"
 #include "sdl/HeldKeys.h"
 #include "sdl/SdlClock.h"
@@ -37,7 +38,16 @@ public:
         std::string title = "Quindel";
         bool fullscreen = false;
         bool integerScaling = false;
+        // The window's size and place when it is not fullscreen; none puts
+        // it where the desktop likes.
+        int width = Canvas::Width;
+        int height = Canvas::Height + MenuBarHeight;
+        std::optional<int> x;
+        std::optional<int> y;
     };
+    // How the window is shown now, to start the same way next time: its
+    // size and place are the ones it has when not fullscreen.
+    Options shownAs() const;
 
     // Null when SDL, the window or its renderer cannot be made; the reason is
     // in error. The window shows the canvas, which must outlive the platform.
@@ -55,6 +65,8 @@ public:
     void attach(MessagePump& pump) override { windowPump = &pump; }
     void present() override;
     bool showsMessageBoxes() const override { return true; }
+    void setMenuChecked(int commandId, bool on) override { menuBar.setChecked(commandId, on); }
+    void setOwnKeyRepeat(bool on) override;
     void dialogOpened(DialogHost& dialog) override;
     void dialogClosed(DialogHost& dialog) override;
     // Desktop fullscreen: the window covers the screen at the desktop's own
@@ -115,6 +127,18 @@ private:
     ImFont* dialogFont = nullptr;
     SdlGamepads gamepads;
     bool altAlone = false;
+    // The window's own key repeat, and whether it stands in for the
+    // desktop's.
+    KeyRepeat keyRepeat;
+    bool ownKeyRepeat = false;
+    // Whether the window was told a menu is open (it waits for its player).
+    bool menuLoop = false;
+    // The window's size and place when last seen not fullscreen.
+    int windowedWidth = Canvas::Width;
+    int windowedHeight = Canvas::Height + MenuBarHeight;
+    std::optional<int> windowedX;
+    std::optional<int> windowedY;
+    void noteWindowed();
     HeldKeys heldKeys;
     float mouseX = -1.0f;
     float mouseY = -1.0f;

@@ -48,6 +48,11 @@ void SoundPlayer::playMoveSound()
     audio.playSound(moveSample);
 }
 
+void SoundPlayer::previewMoveSound()
+{
+    audio.playSound(moveSample);
+}
+
 void SoundPlayer::playClearSound(CellColor color)
 {
     if (requestObserver != nullptr)

@@ -43,6 +43,9 @@ public:
     // is already playing starts it again from its beginning.
     void playSong(int index);
     void playMoveSound();
+    // The move tick heard outside the game (a volume being set): not one of
+    // the game's requests, so nobody is told of it.
+    void previewMoveSound();
     // A colour other than White, Blue or Green plays nothing.
     void playClearSound(CellColor color);
 

@@ -66,7 +66,11 @@ std::string keyLabel(std::int32_t code)
     if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
         return std::string(1, static_cast<char>(code));
     if (code >= vk::F1 && code < vk::F1 + 12)
-        return "F" + std::to_string(code - vk::F1 + 1);
+    {
+        std::string label = "F";
+        label += std::to_string(code - vk::F1 + 1);
+        return label;
+    }
     return {};
 }
 

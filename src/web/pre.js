@@ -2,9 +2,9 @@
 // in the browser, and how they outlive the page.
 //
 // The game starts as the desktop launcher starts it (--desktop): the hall of
-// fame and the key bindings go to SDL's folder for the player,
-// /libsdl/quindel, and the music is read from the installed data folder the
-// build preloads. The player's folder is mounted on IndexedDB and filled from
+// fame, the key bindings and the preferences go to the player's data folder,
+// which XDG_DATA_HOME puts at /libsdl/quindel, and the music is read from the
+// installed data folder the build preloads. The player's folder is mounted on IndexedDB and filled from
 // it before main runs; every save copies it back at once (the data file's
 // flush asks for it), as do hiding and leaving the page.
 
@@ -57,6 +57,7 @@ Module['quindelWhenStored'] = function(callback) {
 
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function() {
+  ENV['XDG_DATA_HOME'] = '/libsdl';
   FS.mkdirTree(quindelSaves);
   try {
     FS.mount(IDBFS, {}, quindelSaves);

@@ -12,6 +12,9 @@ inline constexpr int Highscores = 121;
 inline constexpr int Fullscreen = 122;
 inline constexpr int IntegerScaling = 123;
 inline constexpr int WatchLastGame = 125;
+inline constexpr int Sound = 126;
+inline constexpr int PauseWhenInactive = 127;
+inline constexpr int FastKeyRepeat = 128;
 }  // namespace command
 
 // The dialog templates of resources/ui/dialogs.rc.
@@ -20,6 +23,7 @@ inline constexpr int HallOfFame = 115;
 inline constexpr int NewGame = 116;
 inline constexpr int NameEntry = 117;
 inline constexpr int KeyOptions = 118;
+inline constexpr int Sound = 129;
 inline constexpr int About = 130;
 inline constexpr int NoReplay = 131;
 }  // namespace dialog

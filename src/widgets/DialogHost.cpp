@@ -179,10 +179,27 @@ int DialogHost::position(int controlId) const
     return control != nullptr ? control->position : 0;
 }
 
+void DialogHost::slide(int controlId, int value)
+{
+    Control* control = find(controlId);
+    if (control == nullptr)
+        return;
+    const int before = control->position;
+    setPosition(controlId, value);
+    if (control->position != before)
+        procedure.valueChanged(*this, controlId);
+}
+
 void DialogHost::setPosition(int controlId, int value)
 {
     if (Control* control = find(controlId))
         control->position = std::clamp(value, control->rangeMin, control->rangeMax);
+}
+
+void DialogHost::setTrackFormat(int controlId, std::string format)
+{
+    if (Control* control = find(controlId))
+        control->trackFormat = std::move(format);
 }
 
 void DialogHost::setItemText(int controlId, std::string_view text)
@@ -347,23 +364,23 @@ void DialogHost::stepTrackBar(Control& control, int virtualKey)
     switch (virtualKey) {
     case vk::Left:
     case vk::Up:
-        setPosition(id, control.position - 1);
+        slide(id, control.position - 1);
         break;
     case vk::Right:
     case vk::Down:
-        setPosition(id, control.position + 1);
+        slide(id, control.position + 1);
         break;
     case vk::PageUp:
-        setPosition(id, control.position - 5);
+        slide(id, control.position - 5);
         break;
     case vk::PageDown:
-        setPosition(id, control.position + 5);
+        slide(id, control.position + 5);
         break;
     case vk::Home:
-        setPosition(id, control.rangeMin);
+        slide(id, control.rangeMin);
         break;
     case vk::End:
-        setPosition(id, control.rangeMax);
+        slide(id, control.rangeMax);
         break;
     default:
         break;
@@ -568,7 +585,7 @@ bool DialogHost::giveValue(int controlId, std::string_view value)
         const auto number = readSignedSaturating(value);
         if (!number)
             return false;
-        control->position = static_cast<int>(std::clamp<long long>(*number, control->rangeMin, control->rangeMax));
+        slide(controlId, static_cast<int>(std::clamp<long long>(*number, control->rangeMin, control->rangeMax)));
         break;
     }
     case ControlKind::EditField:

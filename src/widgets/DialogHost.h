@@ -38,6 +38,7 @@ public:
         int shownSelection = -1;
         // Counts the changes made to an edit field's text from outside the
         // field (a pad's letters, a value), so the view takes them over.
+        std::string trackFormat = "%d";
         int textRevision = 0;
         int shownTextRevision = 0;
         bool caretToEnd = false;
@@ -59,6 +60,11 @@ public:
     void setRange(int controlId, int low, int high);
     int position(int controlId) const;
     void setPosition(int controlId, int value);
+    // A track bar's position moved by the player (a key, the pad, the mouse,
+    // a script's value): the procedure is told when it changed.
+    void slide(int controlId, int value);
+    // How a track bar writes its position on itself; "%d" unless set.
+    void setTrackFormat(int controlId, std::string format);
     void setItemText(int controlId, std::string_view text);
     std::string itemText(int controlId) const;
     void addString(int controlId, std::string_view text);

@@ -19,6 +19,8 @@ public:
     // A key pressed while the dialog is open, before the dialog's own rules
     // see it; true when the procedure took it.
     virtual bool keyPressed(DialogHost&, int /*virtualKey*/) { return false; }
+    // The player moved a track bar.
+    virtual void valueChanged(DialogHost&, int /*controlId*/) {}
 };
 
 }  // namespace quindel

@@ -103,9 +103,9 @@ void drawTrackBar(DialogHost& dialog, DialogHost::Control& control, ImVec2 origi
     ImGui::SetNextItemWidth(size.x);
     int value = control.position;
     const std::string label = "##" + std::to_string(control.layout->id);
-    if (ImGui::SliderInt(label.c_str(), &value, control.rangeMin, control.rangeMax, "level %d",
+    if (ImGui::SliderInt(label.c_str(), &value, control.rangeMin, control.rangeMax, control.trackFormat.c_str(),
                          ImGuiSliderFlags_AlwaysClamp | ImGuiSliderFlags_NoInput))
-        dialog.setPosition(control.layout->id, value);
+        dialog.slide(control.layout->id, value);
     // Tick marks on both sides, one per position, as the bar's style asks.
     if ((control.layout->style & StyleAutoTicks) == 0 || control.rangeMax <= control.rangeMin)
         return;

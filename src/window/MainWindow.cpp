@@ -179,6 +179,11 @@ void MainWindow::setTrace(std::ostream* stream)
     });
 }
 
+void MainWindow::keepPreferences(const Preferences& start, std::function<void(const Preferences&)> keeper)
+{
+    procedure->keepPreferences(start, std::move(keeper));
+}
+
 std::int32_t MainWindow::padKey(PadAction action)
 {
     return keyForPad(action, owner);

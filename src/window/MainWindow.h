@@ -18,6 +18,7 @@
 namespace quindel {
 
 class Canvas;
+struct Preferences;
 class DialogHost;
 class Game;
 class Renderer;
@@ -65,6 +66,10 @@ public:
     DialogHost* openDialog() { return dialog; }
     // The template of the last dialog asked for, whether or not it could open.
     int lastDialogRequested() const { return lastRequested; }
+    // The preferences this start begins with, and who keeps them when the
+    // player changes one (the scripted run keeps none: the defaults serve).
+    void keepPreferences(const Preferences& start, std::function<void(const Preferences&)> keeper);
+
     // When measuring or watching from outside: how late each game tick comes
     // against its period, each change of the game's state (`state Playing`),
     // each level that starts (`level 5 tick 300`, the level as the player

@@ -15,7 +15,8 @@ std::int32_t keyForPad(PadAction action, const Game& game)
     case PadAction::Down:
         return game.dropKey();
     case PadAction::A:
-        return game.turnRightKey();
+        // A resumes a game that waits for its player, as Start does.
+        return game.state() == GameState::Paused ? game.pauseKey() : game.turnRightKey();
     case PadAction::B:
         return game.turnLeftKey();
     case PadAction::Start:

@@ -4,6 +4,8 @@
 #include "game/Game.h"
 #include "render/Renderer.h"
 #include "sound/Song.h"
+#include "sound/SoundPlayer.h"
+#include "window/NewGameDialog.h"
 #include "store/HallOfFame.h"
 #include "store/KeySlot.h"
 #include "widgets/CommandIds.h"
@@ -14,8 +16,37 @@
 namespace quindel {
 
 WindowProcedure::WindowProcedure(MainWindow& window, Game& game, Canvas& canvas)
-    : window(window), game(game), canvas(canvas), dialogs(game)
+    : window(window), game(game), canvas(canvas), dialogs(game, settings)
 {}
+
+void WindowProcedure::keepPreferences(const Preferences& start, PlayerSettings::Keeper keeper)
+{
+    settings.keepWith(start, std::move(keeper));
+    const Preferences& p = settings.values();
+    dialogs.newGame().offer(NewGameDialog::EasyId + p.difficulty, p.level);
+    dialogs.newGame().onStarted([this](int radioId, int level) {
+        settings.change([radioId, level](Preferences& kept) {
+            kept.difficulty = radioId - NewGameDialog::EasyId;
+            kept.level = level;
+        });
+        // The next opening in this run offers the same.
+        dialogs.newGame().offer(radioId, level);
+    });
+    applyPreferences();
+}
+
+void WindowProcedure::applyPreferences()
+{
+    const Preferences& p = settings.values();
+    SoundPlayer& sound = game.soundPlayer();
+    sound.setMusicVolume(p.musicVolume);
+    sound.setEffectsVolume(p.effectsVolume);
+    sound.setMuted(p.muted);
+    UiPlatform& platform = window.platform();
+    platform.setMenuChecked(command::PauseWhenInactive, p.pauseWhenInactive);
+    platform.setMenuChecked(command::FastKeyRepeat, p.fastKeyRepeat);
+    platform.setOwnKeyRepeat(p.fastKeyRepeat);
+}
 
 WindowProcedure::~WindowProcedure() = default;
 
@@ -41,7 +72,17 @@ void WindowProcedure::handle(const Message& message)
         paint(static_cast<std::int32_t>(message.wParam));
         break;
     case MessageCode::KeyDown:
-        keyDown(static_cast<std::int32_t>(message.wParam & 0xFFFF));
+        keyDown(static_cast<std::int32_t>(message.wParam & 0xFFFF), (message.lParam & keyflag::Repeat) != 0);
+        break;
+    case MessageCode::SysKeyDown:
+        sysKeyDown(static_cast<std::int32_t>(message.wParam & 0xFFFF), message.lParam);
+        break;
+    case MessageCode::ActivateApp:
+        if (message.wParam == 0)
+            inactive();
+        break;
+    case MessageCode::EnterMenuLoop:
+        inactive();
         break;
     case MessageCode::PadPress:
         keyDown(keyForPad(static_cast<PadAction>(message.wParam), game));
@@ -62,6 +103,38 @@ void WindowProcedure::create()
 {
     drawing->loadPictures();
     game.playSong(Song::Title);
+    applyPreferences();
+}
+
+void WindowProcedure::inactive()
+{
+    if (settings.values().pauseWhenInactive && game.state() == GameState::Playing)
+        pauseGame();
+}
+
+void WindowProcedure::pauseGame()
+{
+    game.setState(GameState::Paused);
+    window.killTimer();
+    window.sendPaint(RedrawRequest::RedrawPause);
+}
+
+void WindowProcedure::resumeGame()
+{
+    game.setState(GameState::Playing);
+    game.startTimer(game.tickInterval());
+    window.sendPaint(RedrawRequest::RedrawFull);
+}
+
+void WindowProcedure::sysKeyDown(std::int32_t key, std::int32_t flags)
+{
+    // Ctrl+M mutes and unmutes everything; a Ctrl combination never reaches
+    // the game, so it takes no binding.
+    if ((flags & keyflag::Control) != 0 && key == 'M') {
+        const bool muted = !game.soundPlayer().muted();
+        game.soundPlayer().setMuted(muted);
+        settings.change([muted](Preferences& p) { p.muted = muted; });
+    }
 }
 
 void WindowProcedure::destroy()
@@ -136,8 +209,14 @@ std::string WindowProcedure::resumeText() const
     return "PRESS " + pauseKey + " OR ESC";
 }
 
-void WindowProcedure::keyDown(std::int32_t key)
+void WindowProcedure::keyDown(std::int32_t key, bool repeat)
 {
+    // The game's own repeat is for moving and dropping; a held turn, pause
+    // or Enter acts once. The desktop's repeat, when the player wants it
+    // back, comes as it always came.
+    if (repeat && settings.values().fastKeyRepeat && key != game.moveLeftKey() && key != game.moveRightKey()
+        && key != game.dropKey())
+        return;
     if (key == vk::Return && game.state() == GameState::LevelClear) {
         game.advanceLevel();
         game.playLevel();
@@ -164,15 +243,10 @@ void WindowProcedure::keyDown(std::int32_t key)
     } else if (key == game.pauseKey() || key == vk::Escape) {
         // Escape, which no binding takes, pauses too: most keyboards of
         // today have no Pause key.
-        if (game.state() == GameState::Paused) {
-            game.setState(GameState::Playing);
-            game.startTimer(game.tickInterval());
-            window.sendPaint(RedrawRequest::RedrawFull);
-        } else if (game.state() == GameState::Playing) {
-            game.setState(GameState::Paused);
-            window.killTimer();
-            window.sendPaint(RedrawRequest::RedrawPause);
-        }
+        if (game.state() == GameState::Paused)
+            resumeGame();
+        else if (game.state() == GameState::Playing)
+            pauseGame();
     }
 }
 
@@ -213,6 +287,17 @@ void WindowProcedure::command(int id)
         break;
     case command::IntegerScaling:
         window.platform().toggleIntegerScaling();
+        break;
+    case command::Sound:
+        window.showDialog(dialog::Sound);
+        break;
+    case command::PauseWhenInactive:
+        settings.change([](Preferences& p) { p.pauseWhenInactive = !p.pauseWhenInactive; });
+        applyPreferences();
+        break;
+    case command::FastKeyRepeat:
+        settings.change([](Preferences& p) { p.fastKeyRepeat = !p.fastKeyRepeat; });
+        applyPreferences();
         break;
     default:
         break;

@@ -6,6 +6,7 @@
 #include "core/RedrawRequest.h"
 #include "messages/Message.h"
 #include "window/DialogSet.h"
+#include "window/PlayerSettings.h"
 
 namespace quindel {
 
@@ -26,12 +27,25 @@ public:
 
     Renderer& renderer();
     DialogProcedure* dialogProcedure(int templateId) { return dialogs.find(templateId); }
+    // The preferences a start begins with, and who keeps them: the volumes,
+    // the new game's first choices and the Options menu's check marks follow
+    // them from now on.
+    void keepPreferences(const Preferences& start, PlayerSettings::Keeper keeper);
+    const Preferences& preferences() const { return settings.values(); }
 
 private:
     void create();
     void destroy();
     void paint(std::int32_t request);
-    void keyDown(std::int32_t key);
+    void keyDown(std::int32_t key, bool repeat = false);
+    void sysKeyDown(std::int32_t key, std::int32_t flags);
+    // The window left, minimised, or a menu opened: a running game waits for
+    // its player, unless the player asked otherwise.
+    void inactive();
+    void pauseGame();
+    void resumeGame();
+    // The preferences' effects on the sound, the platform and the dialogs.
+    void applyPreferences();
     void command(int id);
     void tick();
     void moveByKey(void (Game::*move)());
@@ -45,6 +59,7 @@ private:
     // lives until the run ends).
     Canvas& canvas;
     std::unique_ptr<Renderer> drawing;
+    PlayerSettings settings;
     DialogSet dialogs;
 };
 

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TempFolder.h"
+
 namespace quindel {
 namespace {
 
@@ -19,13 +21,7 @@ namespace fs = std::filesystem;
 // working directory and the environment variables it touched given back.
 class ScratchFolder final {
 public:
-    ScratchFolder()
-    {
-        std::string name = (fs::temp_directory_path() / "quindel-data-XXXXXX").string();
-        if (::mkdtemp(name.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        root = name;
-    }
+    ScratchFolder() : root(folder.path()) {}
     ~ScratchFolder()
     {
         std::error_code ignored;
@@ -36,7 +32,6 @@ public:
             else
                 ::unsetenv(name.c_str());
         }
-        fs::remove_all(root, ignored);
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -61,6 +56,7 @@ public:
 
 private:
     fs::path previous = fs::current_path();
+    test::TempFolder folder{"data"};
     fs::path root;
     std::vector<std::pair<std::string, std::optional<std::string>>> savedVariables;
 };

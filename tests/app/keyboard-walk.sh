@@ -54,15 +54,20 @@ keys Escape
 expect "^state Paused$"
 keys Escape
 expect "^state Playing$"
-keys alt+o h
-expect "^dialog-open 115$"
+# The menu open, the game waits for its player, and goes on only when the
+# player says so.
+keys alt+o
 expect "^state Paused$"
+keys h
+expect "^dialog-open 115$"
 keys Return
 expect "^dialog-close 115 1$"
 keys alt+o s
 expect "^dialog-open 118$"
 keys Escape
 expect "^dialog-close 118 2$"
+keys Escape
+expect "^state Playing$"
 # The drop key held down: the desktop's repeats drop capsule after capsule
 # until the entry is blocked, and go on while the name entry opens.
 xdotool keydown space

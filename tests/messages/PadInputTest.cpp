@@ -1,6 +1,7 @@
 // The pad's presses before they become keys: the stick's dead zone and
 // hysteresis, and the repeat of a held direction on the pump's clock.
 
+#include "messages/KeyRepeat.h"
 #include "messages/PadInput.h"
 #include "messages/StickAxis.h"
 
@@ -66,11 +67,22 @@ TEST(PadInput, AHeldDirectionRepeatsLikeAHeldKey)
         {3000 + PadInput::RepeatPeriod - 1, std::nullopt},
         {3000 + PadInput::RepeatPeriod, PadAction::Left},
     };
-    for (const Step& step : steps)
+    // A held key repeats at the same pace as the pad, the last key pressed
+    // alone, until it is let go.
+    KeyRepeat keys;
+    keys.press(37, 1000);
+    keys.press(39, 1000);
+    for (const Step& step : steps) {
         EXPECT_EQ(pad.takeDue(step.now), step.due) << step.now;
+        EXPECT_EQ(keys.takeDue(step.now), step.due ? std::optional<std::int32_t>(39) : std::nullopt) << step.now;
+    }
     pad.release(0, PadSource::Buttons, PadAction::Left);
     EXPECT_EQ(pad.nextDeadline(), std::nullopt);
     EXPECT_EQ(pad.takeDue(10000), std::nullopt);
+    keys.release(37);
+    EXPECT_TRUE(keys.nextDeadline());
+    keys.release(39);
+    EXPECT_EQ(keys.takeDue(10000), std::nullopt);
 }
 
 TEST(PadInput, OnePressPerDirectionHoweverManySourcesHoldIt)

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "SdlSession.h"
 #include "core/TimeSource.h"
 #include "game/Game.h"
 #include "render/Canvas.h"
@@ -120,52 +120,42 @@ TEST(PadWalk, AGamepadAlonePlaysAWholeGameAndEntersAName)
 {
     CountingTime time;
     setTimeSource(&time);
-    ::setenv("SDL_VIDEODRIVER", "dummy", 0);
     // The dummy driver's window never has the focus, without which SDL
     // holds a pad's events back.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    test::TempFolder folder("pad-walk");
-    // A hall of fame any score enters (scores of -1, which only a foreign
-    // file holds), so the game's end asks for a name whatever it scored.
-    test::Bytes table(HallOfFame::TableSize, 0);
-    for (std::size_t i = HallOfFame::ScoreBytesOffset; i < table.size(); ++i)
-        table[i] = 0xFF;
-    test::writeBytes(folder / "highscore.dat", table);
-
-    Canvas canvas;
-    std::string error;
-    auto platform = SdlPlatform::create(error, canvas);
-    ASSERT_TRUE(platform) << error;
-    const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
-                                                 SDL_CONTROLLER_BUTTON_MAX, 0);
-    ASSERT_GE(device, 0) << SDL_GetError();
-    Steering steering(SDL_JoystickGetDeviceInstanceID(device));
-    std::ostream trace(&steering);
-    SilentAudioLayer audio;
     {
-        Game game(
-            audio,
-            [&](Game& created) {
-                auto window = std::make_unique<MainWindow>(created, *platform, canvas);
-                window->setTrace(&trace);
-                return window;
-            },
-            GamePaths{folder / "highscore.dat", folder / "settings.dat"});
-        game.run();
-        EXPECT_EQ(game.hallOfFame().nameView(0), "ABC");
+        test::SdlSession session;
+        ASSERT_TRUE(session) << session.error();
+        // A hall of fame any score enters (scores of -1, which only a foreign
+        // file holds), so the game's end asks for a name whatever it scored.
+        test::Bytes table(HallOfFame::TableSize, 0);
+        for (std::size_t i = HallOfFame::ScoreBytesOffset; i < table.size(); ++i)
+            table[i] = 0xFF;
+        test::writeBytes(session.directory / "highscore.dat", table);
+        session.game->hallOfFame().load();
+        const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                                     SDL_CONTROLLER_BUTTON_MAX, 0);
+        ASSERT_GE(device, 0) << SDL_GetError();
+        Steering steering(SDL_JoystickGetDeviceInstanceID(device));
+        std::ostream trace(&steering);
+        session.window->setTrace(&trace);
+        session.game->run();
+        EXPECT_EQ(session.game->hallOfFame().nameView(0), "ABC");
+        session.window->setTrace(nullptr);
+        SDL_JoystickDetachVirtual(device);
+        const std::vector<std::string> expected{"dialog-open 116", "level 20 tick 700", "dialog-close 116 1",
+                                                "state GameOver",  "dialog-open 117",   "dialog-close 117 1",
+                                                "dialog-open 115", "dialog-close 115 2"};
+        std::vector<std::string> seen;
+        for (const std::string& line : steering.lines)
+            if (std::find(expected.begin(), expected.end(), line) != expected.end()
+                && std::find(seen.begin(), seen.end(), line) == seen.end())
+                seen.push_back(line);
+        EXPECT_EQ(seen, expected);
+        session.game.reset();
+        EXPECT_EQ(test::readBytes(session.directory / "highscore.dat").size(), 120u);
     }
-    SDL_JoystickDetachVirtual(device);
     setTimeSource(nullptr);
-    const std::vector<std::string> expected{"dialog-open 116", "level 20 tick 700", "dialog-close 116 1",
-                                            "state GameOver",  "dialog-open 117",   "dialog-close 117 1",
-                                            "dialog-open 115", "dialog-close 115 2"};
-    std::vector<std::string> seen;
-    for (const std::string& line : steering.lines)
-        if (std::find(expected.begin(), expected.end(), line) != expected.end()
-            && std::find(seen.begin(), seen.end(), line) == seen.end())
-            seen.push_back(line);
-    EXPECT_EQ(seen, expected);
-    EXPECT_EQ(test::readBytes(folder / "highscore.dat").size(), 120u);
 }
 
 // For the README, when QUINDEL_SCREENSHOTS names a folder: the name entry
@@ -175,22 +165,11 @@ TEST(PadWalk, ScreenshotOfTheNameEntryByPad)
     const char* folder = std::getenv("QUINDEL_SCREENSHOTS");
     if (folder == nullptr)
         GTEST_SKIP() << "QUINDEL_SCREENSHOTS names no folder";
-    ::setenv("SDL_VIDEODRIVER", "dummy", 0);
-    test::TempFolder data("pad-shot");
-    Canvas canvas;
-    std::string error;
-    auto platform = SdlPlatform::create(error, canvas);
-    ASSERT_TRUE(platform) << error;
-    SilentAudioLayer audio;
-    MainWindow* window = nullptr;
-    Game game(
-        audio,
-        [&](Game& created) {
-            auto made = std::make_unique<MainWindow>(created, *platform, canvas);
-            window = made.get();
-            return made;
-        },
-        GamePaths{data / "highscore.dat", data / "settings.dat"});
+    test::SdlSession session;
+    ASSERT_TRUE(session) << session.error();
+    Game& game = *session.game;
+    MainWindow* window = session.window;
+    SdlPlatform* platform = session.platform.get();
     game.setLevelIndex(6);
     game.setState(GameState::GameOver);
     window->sendPaint(RedrawRequest::RedrawGameOver);

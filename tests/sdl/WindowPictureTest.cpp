@@ -19,6 +19,8 @@
 #include "render/Canvas.h"
 #include "sdl/CanvasScaler.h"
 #include "sdl/SdlPlatform.h"
+
+#include "SdlSession.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DialogHost.h"
 #include "widgets/DialogOwner.h"
@@ -156,9 +158,8 @@ class WindowPictureTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ::setenv("SDL_VIDEODRIVER", "dummy", 0);
         std::string error;
-        platform = SdlPlatform::create(error, canvas);
+        platform = test::dummyPlatform(canvas, error);
         ASSERT_TRUE(platform) << error;
         owner = std::make_unique<BareOwner>(*platform);
         // What the window was sent, rectangle by rectangle.

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "WorkingDirectory.h"
+#include "StoreBytes.h"
 
 namespace quindel {
 namespace {

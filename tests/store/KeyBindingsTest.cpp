@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "WorkingDirectory.h"
+#include "StoreBytes.h"
 #include "store/VirtualKeys.h"
 
 namespace quindel {

@@ -12,13 +12,8 @@
 #include <optional>
 #include <string>
 
-#include "TempFolder.h"
-#include "game/Game.h"
-#include "render/Canvas.h"
-#include "sdl/SdlPlatform.h"
-#include "sound/SilentAudioLayer.h"
+#include "SdlSession.h"
 #include "store/KeyBindings.h"
-#include "window/MainWindow.h"
 
 namespace quindel {
 namespace {
@@ -27,53 +22,24 @@ class TouchPadTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ::setenv("SDL_VIDEODRIVER", "dummy", 0);
-        std::string error;
-        platform = SdlPlatform::create(error, canvas);
-        ASSERT_TRUE(platform) << error;
-        game = std::make_unique<Game>(
-            audio,
-            [this](Game& created) {
-                auto made = std::make_unique<MainWindow>(created, *platform, canvas);
-                window = made.get();
-                return made;
-            },
-            GamePaths{directory / "highscore.dat", directory / "settings.dat"});
+        ASSERT_TRUE(session) << session.error();
         // In play, where the buttons steer.
-        game->setState(GameState::Playing);
-        drain();
+        session.game->setState(GameState::Playing);
+        session.drain();
     }
 
-    void TearDown() override
-    {
-        game.reset();
-        platform.reset();
-    }
-
-    void drain()
-    {
-        SDL_PumpEvents();
-        while (SDL_PeepEvents(nullptr, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
-            platform->waitEvent(std::nullopt);
-    }
+    void drain() { session.drain(); }
 
     // The key a press or release of the page's button gives; 0 for none.
     std::uint32_t keyOf(TouchPad::Button button, bool down)
     {
         drain();
         EXPECT_TRUE(TouchPad::send(static_cast<std::int32_t>(button), down));
-        const auto message = platform->waitEvent(std::nullopt);
-        if (message && message->code == MessageCode::PadPress)
-            return static_cast<std::uint32_t>(window->padKey(static_cast<PadAction>(message->wParam)));
-        return message && message->code == MessageCode::KeyDown ? message->wParam : 0;
+        return session.keyIn(session.platform->waitEvent(std::nullopt));
     }
 
-    test::TempFolder directory{"touch-pad"};
-    SilentAudioLayer audio;
-    Canvas canvas;
-    std::unique_ptr<SdlPlatform> platform;
-    std::unique_ptr<Game> game;
-    MainWindow* window = nullptr;
+    test::SdlSession session;
+    std::unique_ptr<Game>& game = session.game;
 };
 
 TEST_F(TouchPadTest, ButtonsArriveAsTheKeysBoundAtThatMoment)

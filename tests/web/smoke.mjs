@@ -28,7 +28,7 @@ const root = path.resolve(here, '../..');
 const build = path.resolve(process.argv[2] || path.join(root, 'build-web'));
 const site = path.join(build, 'site');
 const titleBmp = path.join(build, 'wasm/resources/pictures/bmp/IDB_TITLESCREEN.bmp');
-const goldenScript = path.join(root, 'tests/shell/scripts/name-entry-ascii.script');
+const goldenScript = path.join(root, 'tests/app/scripts/name-entry-ascii.script');
 const savesFile = '/libsdl/quindel/highscore.dat';
 
 const started = Date.now();
@@ -340,7 +340,7 @@ async function main() {
     });
     await until('the game over and its name entry', () => dialogOpen(page), 60000, 250);
     await page.evaluate(() => window.smokeClock.setRate(1));
-    await page.keyboard.press('Tab');
+    // The name field has the keyboard as the entry opens.
     await page.keyboard.type('smoke');
     await page.keyboard.press('Enter');
     await until('the name entry to close', async () => !(await dialogOpen(page)));

@@ -10,6 +10,8 @@
 #include "ScriptSession.h"
 #include "core/Capsule.h"
 #include "render/Renderer.h"
+#include "prefs/Preferences.h"
+#include "sound/SoundPlayer.h"
 #include "store/HallOfFame.h"
 #include "widgets/DialogHost.h"
 
@@ -525,6 +527,63 @@ TEST(GameFlow, DialogValuesFollowTheControls)
     session.feed("dialog 1018 9\nkey 27\n");
     session.command(114);
     EXPECT_EQ(session.game().levelIndex(), 2u);
+}
+
+TEST(GameFlow, TheGameWaitsForItsPlayerAndKeepsThePlayersChoices)
+{
+    ScriptSession session;
+    std::vector<Preferences> kept;
+    session.window().keepPreferences(Preferences{}, [&kept](const Preferences& p) { kept.push_back(p); });
+    const auto send = [&session](MessageCode code, std::uint32_t wParam = 0, std::int32_t lParam = 0) {
+        session.window().sendMessage(Message{MessageTarget::MainWindow, code, wParam, lParam});
+    };
+    const SoundPlayer& sound = session.game().soundPlayer();
+    newGame(session, 1011, 7);
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(kept.back().difficulty, 2);
+    EXPECT_EQ(kept.back().level, 7);
+    // The window left, then back: the game waits, its music too, until the
+    // player resumes it (A on a pad); a menu opening waits as well.
+    send(MessageCode::ActivateApp, 0);
+    EXPECT_EQ(session.game().state(), GameState::Paused);
+    EXPECT_TRUE(sound.musicPaused());
+    send(MessageCode::ActivateApp, 1);
+    EXPECT_EQ(session.game().state(), GameState::Paused);
+    send(MessageCode::PadPress, static_cast<std::uint32_t>(PadAction::A));
+    EXPECT_EQ(session.game().state(), GameState::Playing);
+    EXPECT_FALSE(sound.musicPaused());
+    send(MessageCode::EnterMenuLoop);
+    EXPECT_EQ(session.game().state(), GameState::Paused);
+    session.key(Escape);
+    // Turned off, the game runs on without its player.
+    session.command(127);
+    EXPECT_FALSE(kept.back().pauseWhenInactive);
+    send(MessageCode::ActivateApp, 0);
+    EXPECT_EQ(session.game().state(), GameState::Playing);
+    // The game's own repeat moves and drops; a held turn turns once.
+    session.take();
+    send(MessageCode::KeyDown, Up, keyflag::Repeat);
+    send(MessageCode::KeyDown, Left, keyflag::Repeat);
+    EXPECT_EQ(session.take(), Lines{"move"});
+    // Ctrl+M mutes and unmutes, and is kept.
+    send(MessageCode::SysKeyDown, 'M', keyflag::Control);
+    EXPECT_TRUE(sound.muted());
+    EXPECT_TRUE(kept.back().muted);
+    // The sound dialog keeps what OK confirms and gives back what Cancel
+    // leaves.
+    session.feed("dialog 1041 3\ndialog 1042 0\ndialog 1\n");
+    session.command(126);
+    EXPECT_EQ(sound.musicVolume(), 3);
+    EXPECT_EQ(sound.effectsVolume(), 0);
+    EXPECT_EQ(kept.back().musicVolume, 3);
+    session.feed("dialog 1041 9\ndialog 2\n");
+    session.command(126);
+    EXPECT_EQ(sound.musicVolume(), 3);
+    // The next new game offers the last one's choices.
+    session.feed("dialog 1\n");
+    session.command(114);
+    EXPECT_EQ(session.game().levelIndex(), 6u);
+    EXPECT_EQ(session.game().baseInterval(), 300u);
 }
 
 }  // namespace
