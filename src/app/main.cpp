@@ -30,6 +30,10 @@
 #include "core/TimeSource.h"
 #include "game/Game.h"
 #include "messages/SystemTimeSource.h"
+#include "playback/GuestAudioLayer.h"
+#include "playback/GuestRun.h"
+#include "playback/TitleDemo.h"
+#include "playback/WatchCommand.h"
 #include "prefs/PreferencesFile.h"
 #include "render/Canvas.h"
 #include "replay/GameRecording.h"
@@ -100,16 +104,10 @@ GamePaths enterDataFolder(const CommandLine& commandLine)
     return GamePaths{};
 }
 
-int runGame(const CommandLine& commandLine)
+// The window as the player left it last time; the command line's choice of
+// window wins over the kept one for this start.
+SdlPlatform::Options windowOptions(const CommandLine& commandLine, const Preferences& preferences)
 {
-    const GamePaths paths = enterDataFolder(commandLine);
-    const char* traceSetting = std::getenv("QUINDEL_TRACE");
-    std::ostream* trace = traceSetting != nullptr && std::strcmp(traceSetting, "1") == 0 ? &std::cerr : nullptr;
-    // The player's preferences beside the keys' file; the command line's
-    // choice of window wins over the kept one for this start.
-    PreferencesFile preferencesFile(paths.settings.parent_path() / PreferencesFile::FileName, std::cerr);
-    Preferences preferences = preferencesFile.load();
-    std::string error;
     SdlPlatform::Options display;
     display.title = MainWindow::Title;
     display.fullscreen = commandLine.windowMode() == CommandLine::WindowMode::Default
@@ -120,14 +118,57 @@ int runGame(const CommandLine& commandLine)
     display.height = preferences.windowHeight;
     display.x = preferences.windowX;
     display.y = preferences.windowY;
-    Canvas canvas;
-    const auto platform = SdlPlatform::create(error, canvas, display);
+    return display;
+}
+
+std::unique_ptr<SdlPlatform> openWindow(const SdlPlatform::Options& display, Canvas& canvas)
+{
+    std::string error;
+    auto platform = SdlPlatform::create(error, canvas, display);
     if (!platform) {
         // The one message the game ever shows about itself.
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", "RegisterClass failed!", nullptr);
         std::cerr << "RegisterClass failed! " << error << '\n';
-        return 1;
     }
+    return platform;
+}
+
+// --replay: the recorded game in the window, and then the end.
+int runReplay(const CommandLine& commandLine)
+{
+    // Read before anything else, so a replay that cannot be read opens no
+    // window; it is named as it was given, before the data folder is entered.
+    std::string error;
+    const auto source = FileScriptSource::open(commandLine.replayFile(), error);
+    if (!source) {
+        std::cerr << "quindel: cannot read the replay " << commandLine.replayFile() << ": " << error << '\n';
+        return 2;
+    }
+    const GamePaths paths = enterDataFolder(commandLine);
+    // The player's preferences are read for the window, never written.
+    PreferencesFile preferencesFile(paths.settings.parent_path() / PreferencesFile::FileName, std::cerr);
+    Canvas canvas;
+    const auto platform = openWindow(windowOptions(commandLine, preferencesFile.load()), canvas);
+    if (!platform)
+        return 1;
+    SdlAudioLayer audio;
+    GuestAudioLayer played(audio);
+    GuestRun::play(*platform, canvas, played, *source, GuestPlatform::Mode::Replay, GuestRun::Around{}, std::cerr);
+    return 0;
+}
+
+int runGame(const CommandLine& commandLine)
+{
+    const GamePaths paths = enterDataFolder(commandLine);
+    const char* traceSetting = std::getenv("QUINDEL_TRACE");
+    std::ostream* trace = traceSetting != nullptr && std::strcmp(traceSetting, "1") == 0 ? &std::cerr : nullptr;
+    // The player's preferences beside the keys' file.
+    PreferencesFile preferencesFile(paths.settings.parent_path() / PreferencesFile::FileName, std::cerr);
+    Preferences preferences = preferencesFile.load();
+    Canvas canvas;
+    const auto platform = openWindow(windowOptions(commandLine, preferences), canvas);
+    if (!platform)
+        return 1;
     platform->setTrace(trace);
     const SystemTimeSource systemTime;
     setTimeSource(&systemTime);
@@ -148,6 +189,10 @@ int runGame(const CommandLine& commandLine)
             },
             paths);
         GameRecording recording(*mainWindow, game, GameRecording::folderBeside(paths.highscore), std::cerr);
+        GuestAudioLayer played(audio);
+        WatchCommand watching(*mainWindow, game, *platform, canvas, played, recording.replays().lastReplay(),
+                              std::cerr);
+        TitleDemo demo(*mainWindow, game, *platform, canvas, played, trace, std::cerr);
         game.run();
     }
     // How the window was shown at the end is how it opens next time.
@@ -191,6 +236,7 @@ int main(int argc, char** argv)
         return withOutputChecked(Autoplay::run(settings, std::cout, std::cerr));
     }
     case CommandLine::Action::Replay:
+        return runReplay(commandLine);
     case CommandLine::Action::Play:
         break;
     }

@@ -118,13 +118,9 @@ void PilotSource::endGame()
     ++played;
     if (gameEnded)
         gameEnded(current);
-    if (settings.games > 0 && played >= settings.games) {
-        phase = Phase::Done;
-        return;
-    }
-    if (settings.nextGameAfter > 0)
-        pending.push_back(wait(settings.nextGameAfter));
-    phase = Phase::Starting;
+    if (settings.holdAfterGame > 0)
+        pending.push_back(wait(settings.holdAfterGame));
+    phase = settings.games > 0 && played >= settings.games ? Phase::Done : Phase::Starting;
 }
 
 ScriptSource::Status PilotSource::next(std::string& line)
@@ -170,7 +166,8 @@ ScriptSource::Status PilotSource::next(std::string& line)
             }
             // Level 20 cleared ends a game: the game itself would only play
             // it again.
-            if (game->levelIndex() >= Game::LastLevelIndex) {
+            if (game->levelIndex() >= Game::LastLevelIndex
+                || (settings.levelsPerGame > 0 && current.levels >= settings.levelsPerGame)) {
                 endGame();
                 continue;
             }

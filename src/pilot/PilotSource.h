@@ -36,10 +36,13 @@ public:
         std::optional<std::int64_t> seed;
         // How many games; 0 plays on for ever.
         int games = 1;
-        // Waits before Enter after a cleared level and before the next
-        // game, for eyes watching; none headless.
+        // A game ends once it has cleared so many levels; 0 plays on to
+        // level 20.
+        int levelsPerGame = 0;
+        // Waits before Enter after a cleared level and after each game's
+        // end, for eyes watching; none headless.
         std::uint32_t enterAfter = 0;
-        std::uint32_t nextGameAfter = 0;
+        std::uint32_t holdAfterGame = 0;
     };
 
     // How one game went.

@@ -302,11 +302,16 @@ std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> timer
 
 std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
 {
+    if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEWHEEL
+        || event.type == SDL_FINGERDOWN || event.type == SDL_CONTROLLERBUTTONDOWN)
+        pressedAt = sdlClock.now();
     if (heldKeys.swallow(event, !dialogs.empty()))
         return Message{};
     ImGui_ImplSDL2_ProcessEvent(&event);
     if (SdlGamepads::isPadEvent(event)) {
         const auto action = gamepads.handle(event, sdlClock.now());
+        if (action)
+            pressedAt = sdlClock.now();
         return action ? padPress(*action) : Message{};
     }
     switch (event.type) {
@@ -467,7 +472,8 @@ Message SdlPlatform::padPress(PadAction action)
         return Message{};
     }
     if (menuBar.isActive()) {
-        static constexpr std::int32_t keys[] = {vk::Left, vk::Right, vk::Down, vk::Return, vk::Escape, vk::Return, vk::Up, 0};
+        static constexpr std::int32_t keys[] = {vk::Left,   vk::Right,  vk::Down, vk::Return,
+                                                vk::Escape, vk::Return, vk::Up,   0};
         menuKey(keys[static_cast<std::size_t>(action)]);
         return Message{};
     }

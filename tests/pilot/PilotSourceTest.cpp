@@ -75,11 +75,14 @@ TEST(PilotSource, PlaysTheGamesItIsToldAtItsOwnPaceAndTheSameWayEveryTime)
         int level;
         int games;
         std::uint32_t fewestMsBetweenKeys;
+        int levelsPerGame = 0;
     };
     const Case cases[] = {
         {"the strongest, fast", 3, 0, 300, 19, 2, 50},
         {"the weakest, at its own pace", 1, 0, 700, 3, 1, 200},
         {"the strongest at a person's pace", 3, 3, 1100, 20, 1, 150},
+        // The title's demo stops a strong player after its levels.
+        {"the strongest for one level", 3, 0, 700, 1, 2, 50, 1},
     };
     for (const Case& c : cases) {
         PilotSource::Settings settings;
@@ -88,6 +91,7 @@ TEST(PilotSource, PlaysTheGamesItIsToldAtItsOwnPaceAndTheSameWayEveryTime)
         settings.interval = c.interval;
         settings.firstLevel = c.level;
         settings.games = c.games;
+        settings.levelsPerGame = c.levelsPerGame;
         settings.seed = 1'700'000'000;
         std::uint32_t closest = 0;
         const auto first = play(settings, closest);
@@ -96,7 +100,7 @@ TEST(PilotSource, PlaysTheGamesItIsToldAtItsOwnPaceAndTheSameWayEveryTime)
         for (const PilotSource::Result& game : first) {
             EXPECT_GT(game.capsules, 0) << c.name;
             EXPECT_GE(game.levels, 0) << c.name;
-            EXPECT_LE(game.levels, 21 - c.level) << c.name;
+            EXPECT_LE(game.levels, c.levelsPerGame > 0 ? c.levelsPerGame : 21 - c.level) << c.name;
         }
         std::uint32_t again = 0;
         const auto second = play(settings, again);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+
+#include "window/WindowWatcher.h"
+
+namespace quindel {
+
+class AudioLayer;
+class Canvas;
+class Game;
+class MainWindow;
+class SdlPlatform;
+
+// The title's demo: after IdleMs on the title without anything pressed, the
+// computer player plays a game on the title's behalf, at a person's pace,
+// with the music and a DEMO mark, in a game of its own that writes nothing
+// of the player's. Any key, click or pad button, or a menu command, brings
+// the title back at once; so does the demo's end, after two levels or a game
+// over. The countdown is a timer of the window's, so a title left alone
+// sleeps until then.
+class TitleDemo final : public WindowWatcher {
+public:
+    static constexpr std::uint32_t TimerId = 2;
+    static constexpr std::uint32_t IdleMs = 20'000;
+
+    // trace: where `demo start` and `demo end` go, if anywhere.
+    TitleDemo(MainWindow& window, Game& game, SdlPlatform& platform, Canvas& canvas, AudioLayer& audio,
+              std::ostream* trace, std::ostream& errors);
+    ~TitleDemo() override;
+    TitleDemo(const TitleDemo&) = delete;
+    TitleDemo& operator=(const TitleDemo&) = delete;
+
+    void messageArrived(const Message& message) override;
+
+private:
+    void arm(std::uint32_t ms);
+    void play();
+
+    MainWindow& window;
+    Game& game;
+    SdlPlatform& platform;
+    Canvas& canvas;
+    AudioLayer& audio;
+    std::ostream* trace;
+    std::ostream& errors;
+};
+
+}  // namespace quindel
