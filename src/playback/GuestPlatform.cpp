@@ -17,7 +17,7 @@ GuestPlatform::GuestPlatform(SdlPlatform& window, ScriptSource& script, Mode mod
     : window(window), mode(mode), outerPump(outerPump), scripted(script, silent, errors, nullptr)
 {
     realAnchor = window.clock().now();
-    pressedAtStart = window.lastPressAt();
+    pressesAtStart = window.pressCount();
     scripted.time().setPace([this](std::uint64_t from, std::uint64_t to) { pace(from, to); });
 }
 
@@ -133,7 +133,7 @@ void GuestPlatform::take(const Message& event, std::uint64_t from, std::uint64_t
         break;
     }
     // A click ends the demo as a key does.
-    if (mode == Mode::Demo && window.lastPressAt() != pressedAtStart)
+    if (mode == Mode::Demo && window.pressCount() != pressesAtStart)
         stop(Ending::Stopped);
     if (outerPump != nullptr && outerPump->hasPosted())
         stop(Ending::Stopped);

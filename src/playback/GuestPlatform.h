@@ -85,7 +85,7 @@ private:
     std::uint64_t pausedAt = 0;
     bool waiting = false;
     bool paintPending = false;
-    std::uint32_t pressedAtStart = 0;
+    std::uint64_t pressesAtStart = 0;
     Ending end = Ending::Played;
     bool ended = false;
 };

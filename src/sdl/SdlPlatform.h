@@ -85,6 +85,9 @@ public:
     // or its start: the title's demo waits for a while of none, and ends at
     // the next.
     std::uint32_t lastPressAt() const { return pressedAt; }
+    // How many presses so far: one in the same millisecond as another still
+    // counts.
+    std::uint64_t pressCount() const { return presses; }
     // Whether the menu bar is lit or open.
     bool menuActive() const { return menuBar.isActive(); }
 
@@ -151,6 +154,7 @@ private:
     float mouseX = -1.0f;
     float mouseY = -1.0f;
     std::uint32_t pressedAt = 0;
+    std::uint64_t presses = 0;
     std::ostream* trace = nullptr;
 };
 

@@ -1,0 +1,119 @@
+// A game shown in the real window from a script, on SDL's dummy driver: the
+// viewer's presses, pushed into SDL's queue, steer it or end it.
+
+#include "playback/GuestPlatform.h"
+
+#include "SdlSession.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "messages/MessagePump.h"
+#include "script/ScriptSource.h"
+#include "widgets/CommandIds.h"
+
+namespace quindel {
+namespace {
+
+SDL_Event keyDown(SDL_Keycode key)
+{
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+SDL_Event click()
+{
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.state = SDL_PRESSED;
+    event.button.clicks = 1;
+    event.button.x = 400;
+    event.button.y = 300;
+    return event;
+}
+
+SDL_Event quit()
+{
+    SDL_Event event{};
+    event.type = SDL_QUIT;
+    return event;
+}
+
+// Every case ends the script's long wait at once, by the last of its events;
+// the ones before it must have been taken as they say, and never ended it.
+TEST(GuestPlatform, TheViewersKeysSteerAReplayAndAnyPressEndsTheDemo)
+{
+    struct Case {
+        const char* name;
+        GuestPlatform::Mode mode;
+        std::vector<SDL_Event> events;
+        bool commandPosted;
+        GuestPlatform::Ending ending;
+        int speed;
+    };
+    using Mode = GuestPlatform::Mode;
+    using Ending = GuestPlatform::Ending;
+    const Case cases[] = {
+        {"twice the speed, then Escape",
+         Mode::Replay,
+         {keyDown(SDLK_2), keyDown(SDLK_ESCAPE)},
+         false,
+         Ending::Stopped,
+         2},
+        {"a click and other keys go nowhere in a replay",
+         Mode::Replay,
+         {click(), keyDown(SDLK_a), keyDown(SDLK_SPACE), keyDown(SDLK_4), keyDown(SDLK_ESCAPE)},
+         false,
+         Ending::Stopped,
+         4},
+        {"paused, faster, the window closed",
+         Mode::Replay,
+         {keyDown(SDLK_PAUSE), keyDown(SDLK_4), keyDown(SDLK_PAUSE), keyDown(SDLK_1), quit()},
+         false,
+         Ending::Closed,
+         1},
+        {"a menu command of the game around it", Mode::Replay, {keyDown(SDLK_2)}, true, Ending::Stopped, 2},
+        {"any key ends the demo", Mode::Demo, {keyDown(SDLK_a)}, false, Ending::Stopped, 1},
+        {"the speed keys too", Mode::Demo, {keyDown(SDLK_4)}, false, Ending::Stopped, 1},
+        {"a click ends the demo", Mode::Demo, {click()}, false, Ending::Stopped, 1},
+        {"the window closed in the demo", Mode::Demo, {quit()}, false, Ending::Closed, 1},
+    };
+    test::SdlSession session;
+    ASSERT_TRUE(session) << session.error();
+    for (const Case& c : cases) {
+        session.drain();
+        std::istringstream lines("wait 600000\nkey 37\n");
+        StreamScriptSource script(lines);
+        std::ostringstream errors;
+        MessagePump& outer = session.window->pump();
+        GuestPlatform guest(*session.platform, script, c.mode, errors, &outer);
+        if (c.commandPosted)
+            outer.post(Message{MessageTarget::MainWindow, MessageCode::Command, 114, 0});
+        for (SDL_Event event : c.events)
+            SDL_PushEvent(&event);
+        // Ended, the wait passes at once and the script is read no further:
+        // the game is told to exit (a paint the window asked for may come
+        // first).
+        std::optional<Message> message;
+        do
+            message = guest.waitEvent(std::nullopt);
+        while (message && message->code == MessageCode::Paint);
+        ASSERT_TRUE(message) << c.name;
+        EXPECT_EQ(message->code, MessageCode::Command) << c.name;
+        EXPECT_EQ(message->wParam, static_cast<std::uint32_t>(command::Exit)) << c.name;
+        EXPECT_EQ(guest.ending(), c.ending) << c.name;
+        EXPECT_EQ(guest.speed(), c.speed) << c.name;
+        EXPECT_FALSE(guest.isPaused()) << c.name;
+        EXPECT_EQ(errors.str(), "") << c.name;
+        if (c.commandPosted)
+            outer.get();
+    }
+}
+
+}  // namespace
+}  // namespace quindel
