@@ -190,7 +190,7 @@ int runGame(const CommandLine& commandLine)
             paths);
         GameRecording recording(*mainWindow, game, GameRecording::folderBeside(paths.highscore), std::cerr);
         GuestAudioLayer played(audio);
-        WatchCommand watching(*mainWindow, game, *platform, canvas, played, recording.replays().lastReplay(),
+        WatchCommand watching(*mainWindow, game, *platform, canvas, played, recording.replays().lastReplay(), trace,
                               std::cerr);
         TitleDemo demo(*mainWindow, game, *platform, canvas, played, trace, std::cerr);
         game.run();

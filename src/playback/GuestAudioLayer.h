@@ -8,9 +8,9 @@
 namespace quindel {
 
 // The sound of a game played inside the game (a replay watched, the title's
-// demo) on the game's own audio layer: its songs and samples play there,
-// but it neither closes the layer when it ends nor touches the player's
-// volumes. Its samples are loaded once for all such games, however many
+// demo) on the game's own audio layer: its songs and samples play there, and
+// its music waits while it is paused, but it neither closes the layer when it
+// ends nor touches the player's volumes or mute. Its samples are loaded once for all such games, however many
 // come and go in a long evening.
 class GuestAudioLayer final : public AudioLayer {
 public:
@@ -28,8 +28,8 @@ public:
     void setMusicVolume(int) override {}
     void setEffectsVolume(int) override {}
     void setMuted(bool) override {}
-    void pauseMusic() override {}
-    void resumeMusic() override {}
+    void pauseMusic() override { host.pauseMusic(); }
+    void resumeMusic() override { host.resumeMusic(); }
 
 private:
     AudioLayer& host;

@@ -21,6 +21,12 @@ GuestPlatform::GuestPlatform(SdlPlatform& window, ScriptSource& script, Mode mod
     scripted.time().setPace([this](std::uint64_t from, std::uint64_t to) { pace(from, to); });
 }
 
+GuestPlatform::~GuestPlatform()
+{
+    for (const Message& message : outerPosts)
+        outerPump->post(message);
+}
+
 std::optional<Message> GuestPlatform::waitEvent(std::optional<std::uint32_t> deadline)
 {
     if (paintPending) {
@@ -135,7 +141,19 @@ void GuestPlatform::take(const Message& event, std::uint64_t from, std::uint64_t
     // A click ends the demo as a key does.
     if (mode == Mode::Demo && window.pressCount() != pressesAtStart)
         stop(Ending::Stopped);
-    if (outerPump != nullptr && outerPump->hasPosted())
+    takeOuterPosts();
+}
+
+void GuestPlatform::takeOuterPosts()
+{
+    if (outerPump == nullptr)
+        return;
+    bool command = false;
+    while (outerPump->hasPosted()) {
+        outerPosts.push_back(outerPump->get());
+        command = command || outerPosts.back().code == MessageCode::Command;
+    }
+    if (command)
         stop(Ending::Stopped);
 }
 

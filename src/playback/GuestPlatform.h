@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 #include "script/ScriptPlatform.h"
 #include "widgets/UiPlatform.h"
@@ -38,6 +39,11 @@ public:
     // outerPump: the pump of the game around it, whose menu commands end
     // this one; none when it plays alone (--replay).
     GuestPlatform(SdlPlatform& window, ScriptSource& script, Mode mode, std::ostream& errors, MessagePump* outerPump);
+    // What was posted to the game around it meanwhile goes back to it, in
+    // its order.
+    ~GuestPlatform() override;
+    GuestPlatform(const GuestPlatform&) = delete;
+    GuestPlatform& operator=(const GuestPlatform&) = delete;
 
     std::optional<Message> waitEvent(std::optional<std::uint32_t> deadline) override;
     Clock& clock() override { return scripted.time(); }
@@ -69,10 +75,14 @@ private:
     void setSpeed(int value, std::uint64_t from, std::uint64_t to);
     void togglePause(std::uint64_t from, std::uint64_t to);
     void stop(Ending why);
+    // Takes what was posted to the game around it; a menu command ends this
+    // game, the rest (the menu letting go of the keyboard) waits for it.
+    void takeOuterPosts();
 
     SdlPlatform& window;
     Mode mode;
     MessagePump* outerPump;
+    std::vector<Message> outerPosts;
     // What a script prints goes nowhere: nobody reads it here.
     std::ostream silent{nullptr};
     ScriptPlatform scripted;

@@ -6,6 +6,7 @@
 #include "core/TimeSource.h"
 #include "game/Game.h"
 #include "playback/DemoMark.h"
+#include "sound/AudioLayer.h"
 #include "store/DataFile.h"
 #include "store/ScratchFolder.h"
 #include "window/GameSetup.h"
@@ -42,6 +43,9 @@ GuestPlatform::Ending GuestRun::play(SdlPlatform& window, Canvas& canvas, AudioL
     GuestPlatform platform(window, script, mode, errors, around.pump);
     if (mode == GuestPlatform::Mode::Demo)
         platform.setOverlay([&mark] { mark.draw(); });
+    // The game around it may be paused, its music with it; this one's
+    // music plays, and afterwards waits again if that game still does.
+    audio.resumeMusic();
     const TimeSource* outerTime = timeSource();
     setTimeSource(&platform.script().time());
     {
@@ -72,6 +76,8 @@ GuestPlatform::Ending GuestRun::play(SdlPlatform& window, Canvas& canvas, AudioL
         platform.script().setSetup({});
     }
     setTimeSource(outerTime);
+    if (around.game != nullptr && around.game->state() == GameState::Paused)
+        audio.pauseMusic();
     return platform.ending();
 }
 

@@ -10,9 +10,9 @@
 namespace quindel {
 
 WatchCommand::WatchCommand(MainWindow& window, Game& game, SdlPlatform& platform, Canvas& canvas, AudioLayer& audio,
-                           std::filesystem::path lastReplay, std::ostream& errors)
+                           std::filesystem::path lastReplay, std::ostream* trace, std::ostream& errors)
     : window(window), game(game), platform(platform), canvas(canvas), audio(audio), lastReplay(std::move(lastReplay)),
-      errors(errors)
+      trace(trace), errors(errors)
 {
     window.setCommand(command::WatchLastGame, [this] { watch(); });
 }
@@ -42,8 +42,12 @@ void WatchCommand::watch()
         game.setState(GameState::Paused);
         game.requestRedraw(RedrawRequest::RedrawFull);
     }
+    if (trace != nullptr)
+        *trace << "watch start" << std::endl;
     const GuestPlatform::Ending ending = GuestRun::play(platform, canvas, audio, *source, GuestPlatform::Mode::Replay,
                                                         GuestRun::Around{&game, &window.pump()}, errors);
+    if (trace != nullptr)
+        *trace << "watch end" << std::endl;
     if (wasPlaying && game.state() == GameState::Paused) {
         game.setState(GameState::Playing);
         game.startTimer(game.tickInterval());

@@ -14,11 +14,12 @@ class SdlPlatform;
 // Game > Watch last game: the last recorded game played again in the
 // window at its own speed, with its music and sounds. A game in play waits
 // meanwhile, paused as a dialog pauses it, and goes on afterwards; before
-// any game was recorded a message box says so.
+// any game was recorded a message box says so. The trace hears `watch
+// start` and `watch end`.
 class WatchCommand final {
 public:
     WatchCommand(MainWindow& window, Game& game, SdlPlatform& platform, Canvas& canvas, AudioLayer& audio,
-                 std::filesystem::path lastReplay, std::ostream& errors);
+                 std::filesystem::path lastReplay, std::ostream* trace, std::ostream& errors);
     ~WatchCommand();
     WatchCommand(const WatchCommand&) = delete;
     WatchCommand& operator=(const WatchCommand&) = delete;
@@ -32,6 +33,7 @@ private:
     Canvas& canvas;
     AudioLayer& audio;
     std::filesystem::path lastReplay;
+    std::ostream* trace;
     std::ostream& errors;
 };
 

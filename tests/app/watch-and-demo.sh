@@ -75,13 +75,28 @@ start_game
 expect "^state Title$"
 before=$(files)
 keys alt+g w
+expect "^watch start$"
 sleep 2
 keys Escape
+expect "^watch end$" 2
 keys Return
 expect "^dialog-open 116$"
-keys Escape
-expect "^dialog-close 116 2$"
 [ "$(files)" = "$before" ] || fail "watching changed the player's files: $(files)"
+# Over a game in play (recorded meanwhile): the menu paused it, and after
+# the watching it goes on when the player says so.
+keys Return
+expect "^state Playing$"
+sleep 1
+keys alt+g w
+expect "^state Paused$"
+expect "^watch start$"
+sleep 2
+keys Escape
+expect "^watch end$" 2
+keys Pause
+expect "^state Playing$"
+# The live game's recording and its dated copy, and no other.
+[ "$(ls replays | wc -l)" = 2 ] || fail "replays/ holds $(ls replays)"
 stop_game
 
 # --replay: played to its end four times as fast, and the game leaves by

@@ -10,10 +10,10 @@
 namespace quindel {
 namespace {
 
-// A game shown inside the game plays on the player's sound but leaves the
-// player's controls alone, and a long evening of demos loads each sample
+// A game shown inside the game plays and pauses its music on the player's
+// sound but leaves the player's controls alone, and a long evening of demos loads each sample
 // once.
-TEST(GuestAudioLayer, PlaysOnTheHostButNeverClosesItNorTouchesItsControls)
+TEST(GuestAudioLayer, PlaysAndPausesOnTheHostButNeverClosesItNorTouchesItsControls)
 {
     RecordingAudioLayer host;
     host.failing = {"missing.wav"};
@@ -38,10 +38,22 @@ TEST(GuestAudioLayer, PlaysOnTheHostButNeverClosesItNorTouchesItsControls)
     // The two later games: the sample that loaded is not asked for again,
     // the one that failed is, in case the device has opened since.
     const std::vector<std::string> expected{
-        "init 44100 16 0",         "playSound 1", "loadSample missing.wav -> 0",
-        "loadSong title.mod -> 3", "playSong 3",  "freeSong 3",
-        "init 44100 16 0",         "playSound 1", "loadSample missing.wav -> 0",
-        "loadSong title.mod -> 4", "playSong 4",  "freeSong 4",
+        "init 44100 16 0",
+        "playSound 1",
+        "loadSample missing.wav -> 0",
+        "loadSong title.mod -> 3",
+        "playSong 3",
+        "pauseMusic",
+        "resumeMusic",
+        "freeSong 3",
+        "init 44100 16 0",
+        "playSound 1",
+        "loadSample missing.wav -> 0",
+        "loadSong title.mod -> 4",
+        "playSong 4",
+        "pauseMusic",
+        "resumeMusic",
+        "freeSong 4",
     };
     EXPECT_EQ(host.log, expected);
 }

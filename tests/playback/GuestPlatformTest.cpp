@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -52,36 +53,40 @@ TEST(GuestPlatform, TheViewersKeysSteerAReplayAndAnyPressEndsTheDemo)
         const char* name;
         GuestPlatform::Mode mode;
         std::vector<SDL_Event> events;
-        bool commandPosted;
+        // Posted to the game around it before, given back to it after.
+        std::vector<Message> posted;
         GuestPlatform::Ending ending;
         int speed;
     };
+    const Message newGame{MessageTarget::MainWindow, MessageCode::Command, 114, 0};
+    const Message menuClosed{MessageTarget::MainWindow, MessageCode::ExitMenuLoop};
     using Mode = GuestPlatform::Mode;
     using Ending = GuestPlatform::Ending;
     const Case cases[] = {
-        {"twice the speed, then Escape",
-         Mode::Replay,
-         {keyDown(SDLK_2), keyDown(SDLK_ESCAPE)},
-         false,
-         Ending::Stopped,
-         2},
+        {"twice the speed, then Escape", Mode::Replay, {keyDown(SDLK_2), keyDown(SDLK_ESCAPE)}, {}, Ending::Stopped, 2},
         {"a click and other keys go nowhere in a replay",
          Mode::Replay,
          {click(), keyDown(SDLK_a), keyDown(SDLK_SPACE), keyDown(SDLK_4), keyDown(SDLK_ESCAPE)},
-         false,
+         {},
          Ending::Stopped,
          4},
         {"paused, faster, the window closed",
          Mode::Replay,
          {keyDown(SDLK_PAUSE), keyDown(SDLK_4), keyDown(SDLK_PAUSE), keyDown(SDLK_1), quit()},
-         false,
+         {},
          Ending::Closed,
          1},
-        {"a menu command of the game around it", Mode::Replay, {keyDown(SDLK_2)}, true, Ending::Stopped, 2},
-        {"any key ends the demo", Mode::Demo, {keyDown(SDLK_a)}, false, Ending::Stopped, 1},
-        {"the speed keys too", Mode::Demo, {keyDown(SDLK_4)}, false, Ending::Stopped, 1},
-        {"a click ends the demo", Mode::Demo, {click()}, false, Ending::Stopped, 1},
-        {"the window closed in the demo", Mode::Demo, {quit()}, false, Ending::Closed, 1},
+        {"a menu command of the game around it", Mode::Replay, {keyDown(SDLK_2)}, {newGame}, Ending::Stopped, 2},
+        {"the menu that let go of the keyboard is no reason to end",
+         Mode::Replay,
+         {keyDown(SDLK_4), keyDown(SDLK_ESCAPE)},
+         {menuClosed},
+         Ending::Stopped,
+         4},
+        {"any key ends the demo", Mode::Demo, {keyDown(SDLK_a)}, {}, Ending::Stopped, 1},
+        {"the speed keys too", Mode::Demo, {keyDown(SDLK_4)}, {}, Ending::Stopped, 1},
+        {"a click ends the demo", Mode::Demo, {click()}, {}, Ending::Stopped, 1},
+        {"the window closed in the demo", Mode::Demo, {quit()}, {}, Ending::Closed, 1},
     };
     test::SdlSession session;
     ASSERT_TRUE(session) << session.error();
@@ -91,9 +96,9 @@ TEST(GuestPlatform, TheViewersKeysSteerAReplayAndAnyPressEndsTheDemo)
         StreamScriptSource script(lines);
         std::ostringstream errors;
         MessagePump& outer = session.window->pump();
-        GuestPlatform guest(*session.platform, script, c.mode, errors, &outer);
-        if (c.commandPosted)
-            outer.post(Message{MessageTarget::MainWindow, MessageCode::Command, 114, 0});
+        auto guest = std::make_unique<GuestPlatform>(*session.platform, script, c.mode, errors, &outer);
+        for (const Message& message : c.posted)
+            outer.post(message);
         for (SDL_Event event : c.events)
             SDL_PushEvent(&event);
         // Ended, the wait passes at once and the script is read no further:
@@ -101,17 +106,23 @@ TEST(GuestPlatform, TheViewersKeysSteerAReplayAndAnyPressEndsTheDemo)
         // first).
         std::optional<Message> message;
         do
-            message = guest.waitEvent(std::nullopt);
+            message = guest->waitEvent(std::nullopt);
         while (message && message->code == MessageCode::Paint);
         ASSERT_TRUE(message) << c.name;
         EXPECT_EQ(message->code, MessageCode::Command) << c.name;
         EXPECT_EQ(message->wParam, static_cast<std::uint32_t>(command::Exit)) << c.name;
-        EXPECT_EQ(guest.ending(), c.ending) << c.name;
-        EXPECT_EQ(guest.speed(), c.speed) << c.name;
-        EXPECT_FALSE(guest.isPaused()) << c.name;
+        EXPECT_EQ(guest->ending(), c.ending) << c.name;
+        EXPECT_EQ(guest->speed(), c.speed) << c.name;
+        EXPECT_FALSE(guest->isPaused()) << c.name;
         EXPECT_EQ(errors.str(), "") << c.name;
-        if (c.commandPosted)
-            outer.get();
+        guest.reset();
+        for (const Message& message : c.posted) {
+            ASSERT_TRUE(outer.hasPosted()) << c.name;
+            const Message back = outer.get();
+            EXPECT_EQ(back.code, message.code) << c.name;
+            EXPECT_EQ(back.wParam, message.wParam) << c.name;
+        }
+        EXPECT_FALSE(outer.hasPosted()) << c.name;
     }
 }
 
