@@ -29,6 +29,7 @@ GameRecording::GameRecording(MainWindow& window, Game& game, const std::filesyst
       files(folder, errors), recorder(game, window.platform().clock(), latched, files, wallMs)
 {
     setTimeSource(&latched);
+    recorder.setKeyFilter([&window](std::int32_t key, bool repeat) { return window.takesKey(key, repeat); });
     window.addWatcher(recorder);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "base/VirtualKeyCodes.h"
 #include "game/Game.h"
 #include "messages/Clock.h"
 #include "messages/Deadline.h"
@@ -190,6 +191,11 @@ void ReplayRecorder::messageArrived(const Message& message)
         const std::int32_t key = message.code == MessageCode::KeyDown
             ? static_cast<std::int32_t>(message.wParam & 0xFFFF)
             : keyForPad(static_cast<PadAction>(message.wParam), game);
+        // The desktop's repeat of a key the window lets pass does nothing,
+        // where the replay's key would act.
+        const bool repeat = message.code == MessageCode::KeyDown && (message.lParam & keyflag::Repeat) != 0;
+        if (repeat && takesKey && !takesKey(key, true))
+            break;
         if (key > 0 && key <= 0xFFFF)
             openEvent(placeNow(), "key " + std::to_string(key));
         break;
@@ -211,6 +217,16 @@ void ReplayRecorder::messageArrived(const Message& message)
     case MessageCode::Destroy:
         finish();
         break;
+    case MessageCode::ActivateApp:
+    case MessageCode::EnterMenuLoop:
+        // A running game the window pauses when left or when a menu opens
+        // is paused in the replay by Escape at that moment, which no
+        // binding takes and which pauses it just so.
+        if (game.state() == GameState::Playing && frames.empty()) {
+            openEvent(placeNow());
+            mayPause = true;
+        }
+        break;
     default:
         break;
     }
@@ -225,6 +241,13 @@ void ReplayRecorder::messageHandled(const Message& message)
     if (message.code == MessageCode::Command && (message.wParam & 0xFFFF) == command::WatchLastGame && !frames.empty()
         && !frames.back().asItself)
         closeFrame(nullptr, OkId);
+    if (mayPause && game.state() == GameState::Paused) {
+        if (event.open && !event.written)
+            event.line = "key " + std::to_string(vk::Escape);
+        else
+            emit("key " + std::to_string(vk::Escape));
+    }
+    mayPause = false;
     closeEvent();
     seconds.release();
     if (frames.empty() && game.state() == GameState::GameOver)

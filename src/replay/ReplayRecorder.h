@@ -36,6 +36,9 @@ public:
     // Milliseconds since 1970, for the start's date and the phase of its
     // seconds.
     using WallClock = std::function<std::int64_t()>;
+    // Whether the window acts on a key press (a repeat, if so); one it
+    // ignores is no key of the replay's.
+    using KeyFilter = std::function<bool(std::int32_t key, bool repeat)>;
 
     // clock: the window's millisecond clock; seconds: the time source the
     // game's rules read, released before every message.
@@ -54,6 +57,8 @@ public:
     void dialogClosed(int templateId, const DialogHost& dialog) override;
 
     bool isRecording() const { return recording; }
+    // Every key counts until a filter is set.
+    void setKeyFilter(KeyFilter filter) { takesKey = std::move(filter); }
 
 private:
     // One moment of the live game on the replay's clock: a message, or the
@@ -98,6 +103,7 @@ private:
     LatchedTimeSource& seconds;
     ReplaySink& sink;
     WallClock wall;
+    KeyFilter takesKey;
 
     bool recording = false;
     std::uint64_t written = 0;
@@ -109,6 +115,8 @@ private:
     std::uint64_t anchorVirtual = 0;
     Event event;
     std::vector<Frame> frames;
+    // The window left or a menu opened while the game ran: it may pause.
+    bool mayPause = false;
 };
 
 }  // namespace quindel

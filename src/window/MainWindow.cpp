@@ -179,6 +179,11 @@ void MainWindow::setTrace(std::ostream* stream)
     });
 }
 
+bool MainWindow::takesKey(std::int32_t key, bool repeat) const
+{
+    return procedure->takesKey(key, repeat);
+}
+
 void MainWindow::keepPreferences(const Preferences& start, std::function<void(const Preferences&)> keeper)
 {
     procedure->keepPreferences(start, std::move(keeper));

@@ -69,6 +69,8 @@ public:
     // The preferences this start begins with, and who keeps them when the
     // player changes one (the scripted run keeps none: the defaults serve).
     void keepPreferences(const Preferences& start, std::function<void(const Preferences&)> keeper);
+    // Whether a key press (a repeat, if so) acts at all under the preferences.
+    bool takesKey(std::int32_t key, bool repeat) const;
 
     // When measuring or watching from outside: how late each game tick comes
     // against its period, each change of the game's state (`state Playing`),

@@ -5,12 +5,12 @@
 #include "render/Renderer.h"
 #include "sound/Song.h"
 #include "sound/SoundPlayer.h"
-#include "window/NewGameDialog.h"
 #include "store/HallOfFame.h"
 #include "store/KeySlot.h"
 #include "widgets/CommandIds.h"
 #include "widgets/UiPlatform.h"
 #include "window/MainWindow.h"
+#include "window/NewGameDialog.h"
 #include "window/PadKeys.h"
 
 namespace quindel {
@@ -209,13 +209,18 @@ std::string WindowProcedure::resumeText() const
     return "PRESS " + pauseKey + " OR ESC";
 }
 
+bool WindowProcedure::takesKey(std::int32_t key, bool repeat) const
+{
+    return !repeat || !settings.values().fastKeyRepeat || key == game.moveLeftKey() || key == game.moveRightKey()
+        || key == game.dropKey();
+}
+
 void WindowProcedure::keyDown(std::int32_t key, bool repeat)
 {
     // The game's own repeat is for moving and dropping; a held turn, pause
     // or Enter acts once. The desktop's repeat, when the player wants it
     // back, comes as it always came.
-    if (repeat && settings.values().fastKeyRepeat && key != game.moveLeftKey() && key != game.moveRightKey()
-        && key != game.dropKey())
+    if (!takesKey(key, repeat))
         return;
     if (key == vk::Return && game.state() == GameState::LevelClear) {
         game.advanceLevel();

@@ -19,7 +19,6 @@ class Renderer;
 // handle(), which turns it into calls on the Game and the Renderer.
 class WindowProcedure final {
 public:
-
     WindowProcedure(MainWindow& window, Game& game, Canvas& canvas);
     ~WindowProcedure();
 
@@ -32,6 +31,9 @@ public:
     // them from now on.
     void keepPreferences(const Preferences& start, PlayerSettings::Keeper keeper);
     const Preferences& preferences() const { return settings.values(); }
+    // Whether a key press acts at all: with the game's own key repeat the
+    // desktop's repeat of any key but moving and dropping does nothing.
+    bool takesKey(std::int32_t key, bool repeat) const;
 
 private:
     void create();

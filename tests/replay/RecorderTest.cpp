@@ -212,6 +212,23 @@ private:
             return command(command::WatchLastGame);
         if (roll < 87 && newGames-- > 0)
             return command(command::NewGame);
+        // The desktop's repeat of a held key, which the window takes only
+        // for moving and dropping.
+        if (roll < 91) {
+            const std::int32_t keys[] = {game->moveLeftKey(), game->turnLeftKey(), game->turnRightKey(),
+                                         game->dropKey(), game->pauseKey()};
+            Message repeat = key(keys[between(random, 0, 4)]);
+            repeat.lParam = keyflag::Repeat;
+            return repeat;
+        }
+        // The window left and back, or a menu opened and closed: a running
+        // game pauses.
+        if (roll < 92)
+            return Message{MessageTarget::MainWindow, MessageCode::ActivateApp,
+                           static_cast<std::uint32_t>(between(random, 0, 1)), 0};
+        if (roll < 93)
+            return Message{MessageTarget::MainWindow,
+                           between(random, 0, 1) == 0 ? MessageCode::EnterMenuLoop : MessageCode::ExitMenuLoop};
         return key(game->dropKey());
     }
 
@@ -294,6 +311,7 @@ TEST(ReplayRecorder, EveryRecordedGameEndsWhereTheLiveOneDid)
                 GamePaths{folder / "highscore.dat", folder / "settings.dat"});
             setTimeSource(&seconds);
             ReplayRecorder recorder(game, clock, seconds, sink, [&calendar] { return calendar.wallMs(); });
+            recorder.setKeyFilter([window](std::int32_t key, bool repeat) { return window->takesKey(key, repeat); });
             window->addWatcher(recorder);
             window->addWatcher(player);
             // Watching a replay pauses the game as a dialog does.
