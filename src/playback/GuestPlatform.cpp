@@ -104,6 +104,13 @@ void GuestPlatform::take(const Message& event, std::uint64_t from, std::uint64_t
     case MessageCode::Destroy:
         stop(Ending::Closed);
         return;
+    case MessageCode::ActivateApp:
+        // Nobody is watching a demo in a window left or minimised.
+        if (mode == Mode::Demo && event.wParam == 0) {
+            stop(Ending::Left);
+            return;
+        }
+        break;
     case MessageCode::Paint:
         // Between two of the game's events the window can draw at once; in
         // the middle of one (a clearing's frame) it draws when it is over.

@@ -34,6 +34,7 @@ public:
         Played = 0,   // to the script's end
         Stopped = 1,  // by the viewer, or for a menu command
         Closed = 2,   // the window was closed: the whole game ends
+        Left = 3,     // the window was left or minimised (the demo)
     };
 
     // outerPump: the pump of the game around it, whose menu commands end

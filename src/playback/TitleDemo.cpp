@@ -40,14 +40,17 @@ void TitleDemo::arm(std::uint32_t ms)
 
 void TitleDemo::messageArrived(const Message& message)
 {
+    if (message.code == MessageCode::ActivateApp)
+        away = message.wParam == 0;
     if (message.code != MessageCode::Timer || message.wParam != TimerId)
         return;
     window.pump().killTimer(TimerId);
     // Once a game has been played the title is gone for good.
     if (game.state() != GameState::Title)
         return;
-    // Someone at the menu or in a dialog is not away.
-    if (window.openDialog() != nullptr || platform.menuActive()) {
+    // Someone at the menu or in a dialog is not away; a window left or
+    // minimised has nobody to show a demo to.
+    if (away || window.openDialog() != nullptr || platform.menuActive()) {
         arm(IdleMs);
         return;
     }
@@ -84,6 +87,9 @@ void TitleDemo::play()
         *trace << "demo end" << std::endl;
     window.sendPaint(RedrawRequest::RedrawFull);
     game.playSong(Song::Title);
+    // The window left meanwhile was never heard by the window around it.
+    if (ending == GuestPlatform::Ending::Left)
+        away = true;
     if (ending == GuestPlatform::Ending::Closed)
         window.postMessage(Message{MessageTarget::MainWindow, MessageCode::Destroy});
     arm(IdleMs);

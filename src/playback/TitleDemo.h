@@ -16,8 +16,9 @@ class SdlPlatform;
 // The title's demo: after IdleMs on the title without anything pressed, the
 // computer player plays a game on the title's behalf, at a person's pace,
 // with the music and a DEMO mark, in a game of its own that writes nothing
-// of the player's. Any key, click or pad button, or a menu command, brings
-// the title back at once; so does the demo's end, after two levels or a game
+// of the player's, and never while the window is left or minimised. Any
+// key, click or pad button, a menu command or leaving the window brings the
+// title back at once; so does the demo's end, after two levels or a game
 // over. The countdown is a timer of the window's, so a title left alone
 // sleeps until then.
 class TitleDemo final : public WindowWatcher {
@@ -45,6 +46,7 @@ private:
     AudioLayer& audio;
     std::ostream* trace;
     std::ostream& errors;
+    bool away = false;
 };
 
 }  // namespace quindel

@@ -45,6 +45,24 @@ SDL_Event quit()
     return event;
 }
 
+SDL_Event windowEvent(Uint8 what)
+{
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = what;
+    return event;
+}
+
+SDL_Event focusLost()
+{
+    return windowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+}
+
+SDL_Event focusGained()
+{
+    return windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+}
+
 // Every case ends the script's long wait at once, by the last of its events;
 // the ones before it must have been taken as they say, and never ended it.
 TEST(GuestPlatform, TheViewersKeysSteerAReplayAndAnyPressEndsTheDemo)
@@ -87,6 +105,13 @@ TEST(GuestPlatform, TheViewersKeysSteerAReplayAndAnyPressEndsTheDemo)
         {"the speed keys too", Mode::Demo, {keyDown(SDLK_4)}, {}, Ending::Stopped, 1},
         {"a click ends the demo", Mode::Demo, {click()}, {}, Ending::Stopped, 1},
         {"the window closed in the demo", Mode::Demo, {quit()}, {}, Ending::Closed, 1},
+        {"the window left in the demo", Mode::Demo, {focusLost()}, {}, Ending::Left, 1},
+        {"the window left and back in a replay",
+         Mode::Replay,
+         {focusLost(), focusGained(), keyDown(SDLK_2), keyDown(SDLK_ESCAPE)},
+         {},
+         Ending::Stopped,
+         2},
     };
     test::SdlSession session;
     ASSERT_TRUE(session) << session.error();
