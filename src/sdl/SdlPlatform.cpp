@@ -476,8 +476,7 @@ Message SdlPlatform::padPress(PadAction action)
         return Message{};
     }
     if (menuBar.isActive()) {
-        static constexpr std::int32_t keys[] = {vk::Left,   vk::Right,  vk::Down, vk::Return,
-                                                vk::Escape, vk::Return, vk::Up,   0};
+        static constexpr std::int32_t keys[] = {vk::Left, vk::Right, vk::Down, vk::Return, vk::Escape, vk::Return, vk::Up, 0};
         menuKey(keys[static_cast<std::size_t>(action)]);
         return Message{};
     }
