@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real window under Xvfb and the games it shows on its own: the title's
 # demo starts after 20 s untouched and a key or a click ends it at once, the
-# title still there; Game > Watch last game says so when nothing was
+# title still there, and a window left shows none; Game > Watch last game says so when nothing was
 # recorded, and plays the last replay until Escape, the game usable after;
 # --replay plays a file to its end (faster with 4) and leaves. None of them
 # writes highscore.dat, settings.dat or replays/. Checked by the trace.
@@ -10,6 +10,8 @@ set -euo pipefail
 quindel=$(realpath "$1")
 replay=$(realpath "$2")
 source "$(dirname "$0")/../../tools/xvfb-session.sh" watch
+other_pid=""
+trap 'kill $other_pid 2>/dev/null || true; cleanup' EXIT
 start_xvfb 1024x768
 mkdir -p "$work/run" && cd "$work/run"
 
@@ -59,6 +61,14 @@ sleep 2
 xdotool mousemove --window "$window" 400 300 click 1
 expect "^demo end$" 2
 grep -q "^state [^T]" "$work/trace" && fail "the title gave way to: $(grep '^state' "$work/trace")"
+# A window left shows no demo however long it waits.
+xlogo -geometry 100x100+900+10 &
+other_pid=$!
+other=$(timeout 10 xdotool search --sync --class xlogo | head -1) || fail "no second window"
+xdotool windowfocus --sync "$other"
+sleep 22
+grep -c "^demo start$" "$work/trace" | grep -qx 2 || fail "a demo started in a window left: $(grep demo "$work/trace")"
+xdotool windowfocus --sync "$window"
 [ "$(files)" = "$before" ] || fail "the demo changed the player's files: $(files)"
 
 # Watch last game with nothing recorded: a message box says so.
