@@ -58,7 +58,11 @@ int keysWithin(std::uint32_t ms, std::uint32_t delay, std::uint32_t spacing)
 }  // namespace
 
 ComputerPlayer::ComputerPlayer(int strength)
-    : level(std::clamp(strength, WeakestStrength, StrongestStrength)), pace(styleOf(level).pace),
+    : ComputerPlayer(strength, styleOf(std::clamp(strength, WeakestStrength, StrongestStrength)).pace)
+{}
+
+ComputerPlayer::ComputerPlayer(int strength, int callsPerKey)
+    : level(std::clamp(strength, WeakestStrength, StrongestStrength)), pace(std::max(callsPerKey, 1)),
       lookAhead(styleOf(level).lookAhead), slipEvery(styleOf(level).slipEvery), evaluator(styleOf(level).weights)
 {
     callsSinceKey = pace;

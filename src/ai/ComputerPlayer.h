@@ -31,6 +31,9 @@ public:
 
     // Strength 1 to 3; anything else is taken as the nearest of them.
     explicit ComputerPlayer(int strength);
+    // The strength's judgement at a pace of its own: a key at most every
+    // callsPerKey calls (at least 1), as a person would press them.
+    ComputerPlayer(int strength, int callsPerKey);
 
     PlayerAction next(const Playfield& bottle, const Capsule& current, const Capsule& next, std::uint32_t tickInterval,
                       std::uint32_t msUntilNextTick);

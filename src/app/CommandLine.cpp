@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <optional>
 #include <vector>
 
 #ifndef QUINDEL_VERSION
@@ -18,6 +19,16 @@ constexpr std::string_view usageText =
     "  --windowed      start in a window (of the two, the last given wins)\n"
     "  --script FILE   play FILE headless, without window or sound, printing\n"
     "                  what it asks for; '-' reads standard input\n"
+    "  --replay FILE   watch the recorded game FILE in the window at its own\n"
+    "                  speed (keys 1, 2 and 4 choose the speed, Pause pauses,\n"
+    "                  Escape ends); nothing it does is saved\n"
+    "  --autoplay N    the computer player plays N games headless and prints\n"
+    "                  one line per game and the means; with\n"
+    "    --strength 1|2|3          how well it plays (default 3)\n"
+    "    --speed easy|medium|hard  the difficulty (default medium)\n"
+    "    --level L                 the level every game starts at, 1 to 20\n"
+    "    --seed S                  the calendar second the first game starts\n"
+    "                              at (default 1)\n"
     "  --desktop       run in the player's own data folder ($XDG_DATA_HOME/quindel,\n"
     "                  by default ~/.local/share/quindel): highscore.dat and\n"
     "                  settings.dat live there, and music/ is taken from there\n"
@@ -34,6 +45,22 @@ constexpr std::string_view usageText =
     "script that cannot be understood or read.\n";
 
 constexpr std::string_view versionText = "Quindel " QUINDEL_VERSION "\n";
+
+// Decimal digits only, within the bounds.
+std::optional<std::int64_t> numberIn(std::string_view text, std::int64_t low, std::int64_t high)
+{
+    if (text.empty() || text.size() > 18)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
 
 std::vector<std::string_view> afterProgramName(int argc, const char* const* argv)
 {
@@ -72,11 +99,21 @@ void CommandLine::refuse(std::string why)
     message = "quindel: " + std::move(why) + " (see quindel --help)";
 }
 
+bool CommandLine::choose(Action action, std::string_view option)
+{
+    if (chosen != Action::Play && chosen != action) {
+        refuse("option '" + std::string(option) + "' cannot be combined with the run chosen before it");
+        return false;
+    }
+    chosen = action;
+    return true;
+}
+
 void CommandLine::read(std::span<const std::string_view> arguments)
 {
     // Left to right; the first of --help, --version or a refusal decides, so
     // "quindel --help --anything" still helps.
-    bool scripted = false;
+    std::string_view autoplayOnly;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
@@ -87,23 +124,71 @@ void CommandLine::read(std::span<const std::string_view> arguments)
             chosen = Action::Version;
             return;
         }
+        // An option in a value's place means the value was forgotten; a file
+        // that really starts with a dash can still be named as ./-file.
+        const bool hasValue = i + 1 < arguments.size() && !arguments[i + 1].empty()
+            && (arguments[i + 1] == "-" || arguments[i + 1].front() != '-');
         if (argument == "--fullscreen") {
             mode = WindowMode::Fullscreen;
         } else if (argument == "--windowed") {
             mode = WindowMode::Windowed;
         } else if (argument == "--desktop") {
             desktop = true;
-        } else if (argument == "--script") {
-            // An option in FILE's place means FILE was forgotten; a file that
-            // really starts with a dash can still be named as ./-file.
-            const bool hasFile = i + 1 < arguments.size() && !arguments[i + 1].empty()
-                && (arguments[i + 1] == "-" || arguments[i + 1].front() != '-');
-            if (!hasFile) {
-                refuse("option '--script' needs a FILE ('-' for standard input)");
+        } else if (argument == "--script" || argument == "--replay") {
+            const bool scripted = argument == "--script";
+            if (!hasValue) {
+                refuse("option '" + std::string(argument) + "' needs a FILE"
+                       + (scripted ? " ('-' for standard input)" : ""));
                 return;
             }
-            script = arguments[++i];
-            scripted = true;
+            if (!choose(scripted ? Action::Script : Action::Replay, argument))
+                return;
+            (scripted ? script : replay) = arguments[++i];
+        } else if (argument == "--autoplay" || argument == "--strength" || argument == "--speed"
+                   || argument == "--level" || argument == "--seed") {
+            if (!hasValue) {
+                refuse("option '" + std::string(argument) + "' needs a value");
+                return;
+            }
+            const std::string_view value = arguments[++i];
+            const auto bad = [this, argument, value](const char* wanted) {
+                refuse("option '" + std::string(argument) + "' takes " + wanted + ", not '" + std::string(value) + "'");
+            };
+            if (argument == "--autoplay") {
+                const auto count = numberIn(value, 1, 100000);
+                if (!count)
+                    return bad("a number of games from 1 to 100000");
+                if (!choose(Action::Autoplay, argument))
+                    return;
+                games.games = static_cast<int>(*count);
+                continue;
+            }
+            autoplayOnly = argument;
+            if (argument == "--strength") {
+                const auto strength = numberIn(value, 1, 3);
+                if (!strength)
+                    return bad("1, 2 or 3");
+                games.strength = static_cast<int>(*strength);
+            } else if (argument == "--speed") {
+                if (value == "easy")
+                    games.interval = 1100;
+                else if (value == "medium")
+                    games.interval = 700;
+                else if (value == "hard")
+                    games.interval = 300;
+                else
+                    return bad("easy, medium or hard");
+            } else if (argument == "--level") {
+                const auto level = numberIn(value, 1, 20);
+                if (!level)
+                    return bad("a level from 1 to 20");
+                games.level = static_cast<int>(*level);
+            } else {
+                const auto seed = numberIn(value, 0, 999'999'999'999);
+                if (!seed)
+                    return bad("a second from 0 to 999999999999");
+                games.seed = *seed;
+            }
         } else if (!argument.empty() && argument.front() == '-') {
             refuse("unknown option '" + std::string(argument) + "'");
             return;
@@ -112,12 +197,17 @@ void CommandLine::read(std::span<const std::string_view> arguments)
             return;
         }
     }
-    if (scripted && desktop) {
-        // A script would otherwise overwrite the player's own hall of fame.
-        refuse("option '--desktop' cannot be combined with '--script'");
+    if (!autoplayOnly.empty() && chosen != Action::Autoplay) {
+        refuse("option '" + std::string(autoplayOnly) + "' goes only with '--autoplay'");
         return;
     }
-    chosen = scripted ? Action::Script : Action::Play;
+    if (desktop && (chosen == Action::Script || chosen == Action::Autoplay)) {
+        // A script would otherwise overwrite the player's own hall of fame;
+        // the computer player's games keep nothing anywhere.
+        refuse(std::string("option '--desktop' cannot be combined with '")
+               + (chosen == Action::Script ? "--script" : "--autoplay") + "'");
+        return;
+    }
 }
 
 }  // namespace quindel

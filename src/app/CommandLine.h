@@ -16,7 +16,19 @@ public:
         Script = 1,  // a headless scripted run
         Help = 2,
         Version = 3,
-        Refused = 4,  // error() says which argument and why
+        Refused = 4,   // error() says which argument and why
+        Autoplay = 5,  // the computer player's games, headless
+        Replay = 6,    // a recorded game watched in the window
+    };
+
+    // What --autoplay plays and how.
+    struct AutoplayChoice final {
+        int games = 0;
+        int strength = 3;
+        // The difficulty's tick: 1100 (easy), 700 (medium) or 300 (hard).
+        std::uint32_t interval = 700;
+        int level = 1;
+        std::int64_t seed = 1;
     };
 
     // Which way the window opens; Default leaves it to the window.
@@ -38,6 +50,9 @@ public:
     bool fromDesktop() const { return desktop; }
     // The script to play, "-" for standard input.
     const std::string& scriptFile() const { return script; }
+    // The replay to watch.
+    const std::string& replayFile() const { return replay; }
+    const AutoplayChoice& autoplay() const { return games; }
     // One line naming the offending argument, with a hint to --help.
     const std::string& error() const { return message; }
 
@@ -47,11 +62,15 @@ public:
 private:
     void read(std::span<const std::string_view> arguments);
     void refuse(std::string why);
+    // The run the options chose, checked against the one chosen before.
+    bool choose(Action action, std::string_view option);
 
     Action chosen = Action::Play;
     WindowMode mode = WindowMode::Default;
     bool desktop = false;
     std::string script;
+    std::string replay;
+    AutoplayChoice games;
     std::string message;
 };
 

@@ -4,6 +4,7 @@
 #include "game/Game.h"
 #include "sound/SoundPlayer.h"
 #include "window/GamePrinter.h"
+#include "window/GameSetup.h"
 #include "window/MainWindow.h"
 #include "window/VersusPrinter.h"
 
@@ -16,7 +17,7 @@ ScriptRun::ScriptRun(ScriptSource& script, std::ostream& out, std::ostream& erro
     setTimeSource(&scriptPlatform.time());
     playedGame = std::make_unique<Game>(
         audio,
-        [this, &out](Game& created) {
+        [this, &out, &paths](Game& created) {
             // The printer listens before the window is made: its creation
             // already asks for the title song.
             gamePrinter = std::make_unique<GamePrinter>(created, canvas, out);
@@ -40,6 +41,13 @@ ScriptRun::ScriptRun(ScriptSource& script, std::ostream& out, std::ostream& erro
                 [&printer] { printer.printKeys(); },
                 [&printer](const std::string& file) { return printer.writeShot(file); },
             });
+            gameSetup = std::make_unique<GameSetup>(created, paths);
+            GameSetup& setup = *gameSetup;
+            scriptPlatform.setSetup(ScriptPlatform::Setup{
+                [&setup](const std::string& bytes) { return setup.setHallOfFame(bytes); },
+                [&setup](const std::string& bytes) { return setup.setKeyBindings(bytes); },
+                [&setup](int a, int b) { setup.setPreview(static_cast<CellColor>(a), static_cast<CellColor>(b)); },
+            });
             auto window = std::make_unique<MainWindow>(created, scriptPlatform, canvas);
             mainWindow = window.get();
             return window;
@@ -51,6 +59,7 @@ ScriptRun::~ScriptRun()
 {
     playedGame.reset();
     scriptPlatform.setReports({});
+    scriptPlatform.setSetup({});
     setTimeSource(nullptr);
 }
 

@@ -13,6 +13,7 @@ namespace quindel {
 class AudioLayer;
 class Game;
 class GamePrinter;
+class GameSetup;
 class MainWindow;
 
 // The whole game on the scripted platform: the real window, its procedure,
@@ -40,6 +41,7 @@ private:
     ScriptPlatform scriptPlatform;
     Canvas canvas;
     std::unique_ptr<GamePrinter> gamePrinter;
+    std::unique_ptr<GameSetup> gameSetup;
     MainWindow* mainWindow = nullptr;
     std::unique_ptr<Game> playedGame;
 };

@@ -18,4 +18,9 @@ void setTimeSource(const TimeSource* source)
     installedSource = source;
 }
 
+const TimeSource* timeSource()
+{
+    return installedSource;
+}
+
 }  // namespace quindel

@@ -18,5 +18,8 @@ std::int64_t time();
 
 // Installs a time source (not owned); nullptr uninstalls it.
 void setTimeSource(const TimeSource* source);
+// The one installed, nullptr when none is: a game played inside the game
+// (a replay watched, the title's demo) puts it back when it ends.
+const TimeSource* timeSource();
 
 }  // namespace quindel

@@ -54,6 +54,7 @@ bool Game::dropCapsule()
 
 void Game::lockCapsule()
 {
+    ++landed;
     quindel::lockCapsule(current, next, *playfield);
 }
 

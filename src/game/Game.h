@@ -109,6 +109,11 @@ public:
     const Playfield& cells() const { return *playfield; }
     const Capsule& currentCapsule() const { return *current; }
     const Capsule& nextCapsule() const { return *next; }
+    // The next capsule in these colours: a recorded game starts with the
+    // preview its player saw, whatever second made it.
+    void setNextCapsule(CellColor a, CellColor b) { next = std::make_unique<Capsule>(a, b); }
+    // Capsules landed since the run started, for counting a game's capsules.
+    std::uint32_t landings() const { return landed; }
     HallOfFame& hallOfFame() { return *hall; }
     const HallOfFame& hallOfFame() const { return *hall; }
     KeyBindings& keyBindings() { return *keys; }
@@ -130,6 +135,7 @@ private:
     std::uint32_t tick = StartInterval;
     std::uint32_t base = StartInterval;
     bool running = true;
+    std::uint32_t landed = 0;
     GameState gameState = GameState::Title;
     StateObserver stateObserver;
     LevelObserver levelObserver;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <limits>
+#include <string>
 #include <utility>
 
 namespace quindel {
@@ -46,6 +47,42 @@ std::optional<std::uint64_t> readNumber(std::string_view word, std::uint64_t lim
         value = value * 10 + digit;
     }
     return value;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Two hexadecimal digits a byte, either case, nothing between them.
+std::optional<std::string> readHex(std::string_view word)
+{
+    if (word.size() % 2 != 0)
+        return std::nullopt;
+    std::string bytes;
+    for (std::size_t i = 0; i < word.size(); i += 2) {
+        const int high = hexDigit(word[i]);
+        const int low = hexDigit(word[i + 1]);
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        bytes += static_cast<char>(high * 16 + low);
+    }
+    return bytes;
+}
+
+// The colours a capsule half can have: white, blue and green.
+std::optional<std::uint64_t> readColour(std::string_view word)
+{
+    const auto code = readNumber(word, 203);
+    if (!code || *code < 201)
+        return std::nullopt;
+    return code;
 }
 
 ScriptCommand::Parsed failure(std::string reason)
@@ -117,6 +154,48 @@ ScriptCommand::Parsed ScriptCommand::parse(std::string_view line)
         if (rest.empty())
             return failure("missing file name");
         return success(ScriptCommand{Kind::Shot, 0, std::string(rest)});
+    }
+    if (word == "highscore" || word == "settings") {
+        const bool highscore = word == "highscore";
+        const std::size_t size = highscore ? HighscoreBytes : SettingsBytes;
+        const auto [argument, extra] = firstWord(rest);
+        if (!extra.empty())
+            return failure("unexpected words after the bytes");
+        const auto bytes = readHex(argument);
+        if (!bytes || bytes->size() != size)
+            return failure("expected " + std::to_string(2 * size) + " hexadecimal digits, the " + std::to_string(size)
+                           + " bytes of " + (highscore ? "highscore.dat" : "settings.dat"));
+        return success(ScriptCommand{highscore ? Kind::Highscore : Kind::Settings, 0, *bytes});
+    }
+    if (word == "preview") {
+        const auto [firstArgument, afterFirst] = firstWord(rest);
+        const auto [secondArgument, extra] = firstWord(afterFirst);
+        if (!extra.empty())
+            return failure("unexpected words after the colours");
+        const auto first = readColour(firstArgument);
+        const auto second = readColour(secondArgument);
+        if (!first || !second)
+            return failure("expected two colour codes, each 201, 202 or 203");
+        ScriptCommand command{Kind::Preview, *first, std::nullopt};
+        command.second = *second;
+        return success(std::move(command));
+    }
+    if (word == "dialog-hex") {
+        // A value as bytes: one that begins or ends with a space, or is
+        // empty, which `dialog ID VALUE` cannot carry.
+        const auto [argument, valueRest] = firstWord(rest);
+        const auto [hex, extra] = firstWord(valueRest);
+        if (argument.empty())
+            return failure("missing control id");
+        const auto id = readNumber(argument, static_cast<std::uint64_t>(std::numeric_limits<int>::max()));
+        if (!id)
+            return failure("malformed control id");
+        if (!extra.empty())
+            return failure("unexpected words after the bytes");
+        const auto bytes = readHex(hex);
+        if (!bytes)
+            return failure("malformed hexadecimal bytes");
+        return success(ScriptCommand{Kind::Dialog, *id, *bytes});
     }
     if (word == "dialog") {
         const auto [argument, value] = firstWord(rest);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,14 +22,27 @@ struct ScriptCommand final {
         Hof = 8,
         Keys = 9,
         Shot = 10,
+        // The data files and the preview capsule as a recorded game started
+        // with them.
+        Highscore = 11,
+        Settings = 12,
+        Preview = 13,
     };
+
+    // The bytes of highscore.dat and settings.dat, which `highscore` and
+    // `settings` carry whole.
+    static constexpr std::size_t HighscoreBytes = 120;
+    static constexpr std::size_t SettingsBytes = 24;
 
     Kind kind = Kind::Nothing;
     // time: seconds; key: virtual-key code; menu: command id; wait: ms;
-    // dialog: control id.
+    // dialog: control id; preview: the first half's colour code.
     std::uint64_t number = 0;
-    // dialog: the value, when one was given; shot: the file name.
+    // dialog: the value, when one was given; shot: the file name; highscore
+    // and settings: the file's bytes.
     std::optional<std::string> text;
+    // preview: the second half's colour code.
+    std::uint64_t second = 0;
 
     // The command of a line, or why the line cannot be understood.
     struct Parsed;

@@ -25,6 +25,8 @@ ScriptPlatform::ScriptPlatform(ScriptSource& script, std::ostream& out, std::ost
 std::optional<Message> ScriptPlatform::waitEvent(std::optional<std::uint32_t> deadline)
 {
     for (;;) {
+        if (stopped)
+            return endOfScript();
         // A wait goes on only at the dialog depth it was read at: a dialog
         // that opens during it takes the following lines first.
         if (!waits.empty() && waits.back().dialogDepth == dialogs.size()) {
@@ -47,14 +49,18 @@ std::optional<Message> ScriptPlatform::waitEvent(std::optional<std::uint32_t> de
         if (status == ScriptSource::Status::End)
             return endOfScript();
         ++lineNumber;
-        if (status == ScriptSource::Status::TooLong)
-            reject("longer than " + std::to_string(ScriptSource::MaxLine) + " bytes", false);
-        if (status == ScriptSource::Status::Failed)
-            reject("cannot be read (" + script.error() + ")", false);
-        const ScriptCommand::Parsed parsed = ScriptCommand::parse(line);
-        if (!parsed.command)
-            reject(parsed.error);
-        if (auto message = execute(*parsed.command))
+        std::optional<Message> message;
+        if (status == ScriptSource::Status::TooLong) {
+            message = reject("longer than " + std::to_string(ScriptSource::MaxLine) + " bytes", false);
+        } else if (status == ScriptSource::Status::Failed) {
+            message = reject("cannot be read (" + script.error() + ")", false);
+        } else {
+            const ScriptCommand::Parsed parsed = ScriptCommand::parse(line);
+            message = parsed.command ? execute(*parsed.command) : reject(parsed.error);
+        }
+        if (stopped)
+            return endOfScript();
+        if (message)
             return message;
     }
 }
@@ -82,27 +88,27 @@ std::optional<Message> ScriptPlatform::execute(const ScriptCommand& command)
         return Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(command.number), 0};
     case Kind::Menu:
         if (!dialogs.empty())
-            reject("a menu command while a dialog is open");
+            return reject("a menu command while a dialog is open");
         return Message{MessageTarget::MainWindow, MessageCode::Command, static_cast<std::uint32_t>(command.number), 0};
     case Kind::Wait:
         waits.push_back(PendingWait{virtualClock.elapsed() + command.number, dialogs.size()});
         return std::nullopt;
     case Kind::Dialog: {
         if (dialogs.empty())
-            reject("no dialog is open");
+            return reject("no dialog is open");
         DialogHost& dialog = *dialogs.back();
         const int id = static_cast<int>(command.number);
         const DialogHost::Control* control = dialog.find(id);
         if (control == nullptr && id != CancelId)
-            reject("the open dialog has no control " + std::to_string(id));
+            return reject("the open dialog has no control " + std::to_string(id));
         const bool clickable = control == nullptr || control->layout->kind == ControlKind::PushButton
             || control->layout->kind == ControlKind::DefaultPushButton
             || control->layout->kind == ControlKind::RadioButton;
         if (command.text) {
             if (clickable)
-                reject("a value for a button");
+                return reject("a value for a button");
             if (!dialog.giveValue(id, *command.text))
-                reject("malformed number");
+                return reject("malformed number");
             return std::nullopt;
         }
         dialog.click(id);
@@ -124,7 +130,19 @@ std::optional<Message> ScriptPlatform::execute(const ScriptCommand& command)
         return std::nullopt;
     case Kind::Shot:
         if (reports.shot && !reports.shot(*command.text))
-            reject("cannot write the picture to " + *command.text);
+            return reject("cannot write the picture to " + *command.text);
+        return std::nullopt;
+    case Kind::Highscore:
+        if (setup.highscore && !setup.highscore(*command.text))
+            return reject("cannot write highscore.dat");
+        return std::nullopt;
+    case Kind::Settings:
+        if (setup.settings && !setup.settings(*command.text))
+            return reject("cannot write settings.dat");
+        return std::nullopt;
+    case Kind::Preview:
+        if (setup.preview)
+            setup.preview(static_cast<int>(command.number), static_cast<int>(command.second));
         return std::nullopt;
     }
     return std::nullopt;
@@ -148,7 +166,7 @@ std::optional<Message> ScriptPlatform::endOfScript()
     return Message{MessageTarget::MainWindow, MessageCode::Command, static_cast<std::uint32_t>(command::Exit), 0};
 }
 
-void ScriptPlatform::reject(const std::string& reason, bool showLine)
+std::optional<Message> ScriptPlatform::reject(const std::string& reason, bool showLine)
 {
     out.flush();
     errors << "script line " << lineNumber << ": " << reason;
@@ -156,6 +174,10 @@ void ScriptPlatform::reject(const std::string& reason, bool showLine)
         errors << ": " << line;
     errors << '\n';
     errors.flush();
+    if (fail == nullptr) {
+        stopped = true;
+        return std::nullopt;
+    }
     fail(2);
     std::abort();  // fail never returns; this keeps the promise if it did
 }

@@ -13,8 +13,11 @@ void VirtualClock::waitUntil(std::uint32_t deadline)
 
 void VirtualClock::advanceTo(std::uint64_t target)
 {
-    if (target > ms)
-        ms = target;
+    if (target <= ms)
+        return;
+    if (pace)
+        pace(ms, target);
+    ms = target;
 }
 
 std::uint64_t VirtualClock::absolute(std::uint32_t deadline) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "core/TimeSource.h"
 #include "messages/Clock.h"
@@ -17,6 +18,12 @@ public:
 
     // The clock only ever goes forward.
     void advanceTo(std::uint64_t target);
+    // Told before the clock moves on, with where it stands and where it
+    // goes: a replay watched in the window lets that much real time pass
+    // there, so the game plays at its own speed. None by default: the
+    // scripted run never waits.
+    using Pace = std::function<void(std::uint64_t from, std::uint64_t to)>;
+    void setPace(Pace value) { pace = std::move(value); }
     std::uint64_t elapsed() const { return ms; }
     // Turns a deadline of the 32-bit clock into the running 64-bit count.
     std::uint64_t absolute(std::uint32_t deadline) const;
@@ -29,6 +36,7 @@ public:
 private:
     std::uint64_t ms = 0;
     std::int64_t base = 0;
+    Pace pace;
 };
 
 }  // namespace quindel

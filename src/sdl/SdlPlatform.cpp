@@ -302,11 +302,20 @@ std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> timer
 
 std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
 {
+    if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEWHEEL
+        || event.type == SDL_FINGERDOWN || event.type == SDL_CONTROLLERBUTTONDOWN) {
+        pressedAt = sdlClock.now();
+        ++presses;
+    }
     if (heldKeys.swallow(event, !dialogs.empty()))
         return Message{};
     ImGui_ImplSDL2_ProcessEvent(&event);
     if (SdlGamepads::isPadEvent(event)) {
         const auto action = gamepads.handle(event, sdlClock.now());
+        if (action) {
+            pressedAt = sdlClock.now();
+            ++presses;
+        }
         return action ? padPress(*action) : Message{};
     }
     switch (event.type) {

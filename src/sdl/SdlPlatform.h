@@ -81,6 +81,17 @@ public:
     WindowPicture& picture() { return *windowPicture; }
     const WindowPicture& picture() const { return *windowPicture; }
 
+    // When the player last pressed anything (a key, a mouse button or the
+    // wheel, a touch, a pad's button or direction) on the platform's clock,
+    // or its start: the title's demo waits for a while of none, and ends at
+    // the next.
+    std::uint32_t lastPressAt() const { return pressedAt; }
+    // How many presses so far: one in the same millisecond as another still
+    // counts.
+    std::uint64_t pressCount() const { return presses; }
+    // Whether the menu bar is lit or open.
+    bool menuActive() const { return menuBar.isActive(); }
+
     // Where timing lines go (first frame, tick error) when measuring; none
     // by default.
     void setTrace(std::ostream* stream) { trace = stream; }
@@ -143,6 +154,8 @@ private:
     HeldKeys heldKeys;
     float mouseX = -1.0f;
     float mouseY = -1.0f;
+    std::uint32_t pressedAt = 0;
+    std::uint64_t presses = 0;
     std::ostream* trace = nullptr;
 };
 

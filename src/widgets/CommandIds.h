@@ -12,6 +12,7 @@ inline constexpr int Highscores = 121;
 inline constexpr int Fullscreen = 122;
 inline constexpr int IntegerScaling = 123;
 inline constexpr int VersusGame = 124;
+inline constexpr int WatchLastGame = 125;
 inline constexpr int Sound = 126;
 inline constexpr int PauseWhenInactive = 127;
 inline constexpr int FastKeyRepeat = 128;
@@ -26,6 +27,7 @@ inline constexpr int KeyOptions = 118;
 inline constexpr int Sound = 129;
 inline constexpr int About = 130;
 inline constexpr int Versus = 131;
+inline constexpr int NoReplay = 132;
 }  // namespace dialog
 
 // The two buttons every dialog has: Enter presses the first, Escape and the

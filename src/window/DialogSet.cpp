@@ -19,6 +19,7 @@ DialogSet::DialogSet(Game& game, PlayerSettings& settings)
     procedures.emplace(NameEntryDialog::TemplateId, std::make_unique<NameEntryDialog>(game));
     procedures.emplace(KeyOptionsDialog::TemplateId, std::make_unique<KeyOptionsDialog>(game));
     procedures.emplace(dialog::About, std::make_unique<MessageBoxDialog>(game));
+    procedures.emplace(dialog::NoReplay, std::make_unique<MessageBoxDialog>(game));
     procedures.emplace(SoundDialog::TemplateId, std::make_unique<SoundDialog>(game, settings));
     auto versus = std::make_unique<VersusDialog>(game, settings);
     versusDialog = versus.get();

@@ -8,6 +8,7 @@
 #include "widgets/UiPlatform.h"
 #include "window/PadKeys.h"
 #include "window/WindowProcedure.h"
+#include "window/WindowWatcher.h"
 
 namespace quindel {
 
@@ -41,16 +42,47 @@ void MainWindow::startTimer(std::uint32_t ms)
         timerPeriod = ms;
     }
     messagePump.setTimer(GameTimerId, ms);
+    tell([ms](WindowWatcher& watcher) { watcher.timerStarted(ms); });
 }
 
 void MainWindow::killTimer()
 {
     messagePump.killTimer(GameTimerId);
+    tell([](WindowWatcher& watcher) { watcher.timerKilled(); });
 }
 
 void MainWindow::waitFrame(std::uint32_t ms)
 {
     system.clock().waitFor(ms);
+    tell([ms](WindowWatcher& watcher) { watcher.frameWaited(ms); });
+}
+
+void MainWindow::tell(const std::function<void(WindowWatcher&)>& what)
+{
+    // A copy: a watcher may take itself off while it is told.
+    const std::vector<WindowWatcher*> told = watchers;
+    for (WindowWatcher* watcher : told)
+        what(*watcher);
+}
+
+void MainWindow::removeWatcher(WindowWatcher& watcher)
+{
+    std::erase(watchers, &watcher);
+}
+
+void MainWindow::setCommand(int id, std::function<void()> action)
+{
+    if (action)
+        commands[id] = std::move(action);
+    else
+        commands.erase(id);
+}
+
+void MainWindow::forward(const Message& message)
+{
+    tell([&message](WindowWatcher& watcher) { watcher.messageArrived(message); });
+    sendMessage(message);
+    tell([&message](WindowWatcher& watcher) { watcher.messageHandled(message); });
 }
 
 void MainWindow::pumpMessages()
@@ -66,7 +98,7 @@ void MainWindow::pumpMessages()
         }
         // A dialog's leftover commands find no dialog once it has closed.
         if (message.target == MessageTarget::MainWindow)
-            sendMessage(message);
+            forward(message);
     }
 }
 
@@ -77,7 +109,12 @@ void MainWindow::sendMessage(const Message& message)
         ++paintDepth;
     if (trace != nullptr)
         traceFocus(message);
-    procedure->handle(message);
+    const auto wired = message.code == MessageCode::Command ? commands.find(static_cast<int>(message.wParam & 0xFFFF))
+                                                            : commands.end();
+    if (wired != commands.end())
+        wired->second();
+    else
+        procedure->handle(message);
     if (paint && --paintDepth == 0)
         system.present();
 }
@@ -96,9 +133,11 @@ void MainWindow::showDialog(int templateId)
     dialog = &host;
     if (trace != nullptr)
         *trace << "dialog-open " << templateId << std::endl;
+    tell([templateId](WindowWatcher& watcher) { watcher.dialogOpened(templateId); });
     host.run();
     if (trace != nullptr)
         *trace << "dialog-close " << templateId << ' ' << host.result() << std::endl;
+    tell([templateId, &host](WindowWatcher& watcher) { watcher.dialogClosed(templateId, host); });
     dialog = outer;
 }
 
@@ -150,6 +189,11 @@ void MainWindow::setTrace(std::ostream* stream)
         if (trace != nullptr)
             *trace << "state " << stateName(state) << std::endl;
     });
+}
+
+bool MainWindow::takesKey(std::int32_t key, bool repeat) const
+{
+    return procedure->takesKey(key, repeat);
 }
 
 void MainWindow::keepPreferences(const Preferences& start, std::function<void(const Preferences&)> keeper)

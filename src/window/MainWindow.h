@@ -3,9 +3,11 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include "game/GameWindow.h"
 #include "messages/Message.h"
@@ -23,6 +25,7 @@ class Renderer;
 class UiPlatform;
 class VersusMatch;
 class WindowProcedure;
+class WindowWatcher;
 
 // The game's top-level window: its message pump and timers, and the window
 // procedure that every message goes through. Made last by the Game, which
@@ -31,7 +34,11 @@ class WindowProcedure;
 // it through the platform, whichever that is.
 class MainWindow final : public GameWindow, public DialogOwner {
 public:
+    // The window's timers, one id each: the single game's tick, a versus
+    // match's next deadline, the title's countdown to its demo.
     static constexpr std::uint32_t GameTimerId = 1;
+    static constexpr std::uint32_t VersusTimerId = 2;
+    static constexpr std::uint32_t DemoTimerId = 3;
     static constexpr std::string_view Title = "-== Quindel v1.0 ==- a capsule game by the Quindel crew";
 
     MainWindow(Game& game, UiPlatform& platform, Canvas& canvas);
@@ -53,7 +60,9 @@ public:
 
     MessagePump& pump() override { return messagePump; }
     UiPlatform& platform() override { return system; }
-    void forward(const Message& message) override { sendMessage(message); }
+    // A message of the window's that arrived while a dialog is open, or from
+    // the pump: handled as always, with the watchers told.
+    void forward(const Message& message) override;
     // The key a pad's action stands for in play at this moment.
     std::int32_t padKey(PadAction action);
 
@@ -67,6 +76,8 @@ public:
     // The preferences this start begins with, and who keeps them when the
     // player changes one (the scripted run keeps none: the defaults serve).
     void keepPreferences(const Preferences& start, std::function<void(const Preferences&)> keeper);
+    // Whether a key press (a repeat, if so) acts at all under the preferences.
+    bool takesKey(std::int32_t key, bool repeat) const;
 
     // When measuring or watching from outside: how late each game tick comes
     // against its period, each change of the game's state (`state Playing`),
@@ -77,8 +88,18 @@ public:
     // taking it (`menu-open`, `menu-close`): each of them may pause a game.
     void setTrace(std::ostream* stream);
 
+    // Watchers are told of what the window does; they must outlive it or
+    // be taken off first.
+    void addWatcher(WindowWatcher& watcher) { watchers.push_back(&watcher); }
+    void removeWatcher(WindowWatcher& watcher);
+    // A menu command the window procedure does not know, carried out by
+    // whoever wired it in (Watch last game); it runs as the procedure's own
+    // commands do, while the message is handled.
+    void setCommand(int id, std::function<void()> action);
+
 private:
     void traceFocus(const Message& message);
+    void tell(const std::function<void(WindowWatcher&)>& what);
 
     Game& owner;
     UiPlatform& system;
@@ -90,6 +111,8 @@ private:
     std::ostream* trace = nullptr;
     std::chrono::steady_clock::time_point timerStarted;
     std::uint32_t timerPeriod = 0;
+    std::vector<WindowWatcher*> watchers;
+    std::map<int, std::function<void()>> commands;
 };
 
 }  // namespace quindel

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "messages/PadInput.h"
+#include "window/MainWindow.h"
 #include "versus/VersusListener.h"
 #include "versus/VersusMatch.h"
 
@@ -26,7 +27,7 @@ class VersusRenderer;
 // hall of fame is never touched.
 class VersusScreen final : public VersusListener {
 public:
-    static constexpr std::uint32_t TimerId = 2;
+    static constexpr std::uint32_t TimerId = MainWindow::VersusTimerId;
 
     VersusScreen(MainWindow& window, Game& game, const PlayerSettings& settings);
     ~VersusScreen() override;

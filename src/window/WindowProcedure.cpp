@@ -246,13 +246,18 @@ std::string WindowProcedure::resumeText() const
     return "PRESS " + pauseKey + " OR ESC";
 }
 
+bool WindowProcedure::takesKey(std::int32_t key, bool repeat) const
+{
+    return !repeat || !settings.values().fastKeyRepeat || key == game.moveLeftKey() || key == game.moveRightKey()
+        || key == game.dropKey();
+}
+
 void WindowProcedure::keyDown(std::int32_t key, bool repeat)
 {
     // The game's own repeat is for moving and dropping; a held turn, pause
     // or Enter acts once. The desktop's repeat, when the player wants it
     // back, comes as it always came.
-    if (repeat && settings.values().fastKeyRepeat && key != game.moveLeftKey() && key != game.moveRightKey()
-        && key != game.dropKey())
+    if (!takesKey(key, repeat))
         return;
     if (key == vk::Return && game.state() == GameState::LevelClear) {
         game.advanceLevel();

@@ -35,6 +35,9 @@ public:
     const Preferences& preferences() const { return settings.values(); }
     // The versus match on the screen; null while none is.
     const VersusMatch* versusMatch() const;
+    // Whether a key press acts at all: with the game's own key repeat the
+    // desktop's repeat of any key but moving and dropping does nothing.
+    bool takesKey(std::int32_t key, bool repeat) const;
 
 private:
     void create();

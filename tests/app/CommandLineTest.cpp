@@ -56,6 +56,9 @@ TEST(CommandLine, ReadsWhatItUnderstands)
         {{"--help", "--no-such-option"}, Action::Help, WindowMode::Default, false, ""},
         {{"--version", "--help"}, Action::Version, WindowMode::Default, false, ""},
         {{"--script", "a", "--version"}, Action::Version, WindowMode::Default, false, "a"},
+        {{"--replay", "replays/last.script"}, Action::Replay, WindowMode::Default, false, "replays/last.script"},
+        {{"--desktop", "--fullscreen", "--replay", "x"}, Action::Replay, WindowMode::Fullscreen, true, "x"},
+        {{"--autoplay", "20"}, Action::Autoplay, WindowMode::Default, false, ""},
     };
     for (const Case& c : cases) {
         const CommandLine line = parsed(c.arguments);
@@ -65,6 +68,11 @@ TEST(CommandLine, ReadsWhatItUnderstands)
             EXPECT_EQ(line.windowMode(), c.mode) << name;
             EXPECT_EQ(line.fromDesktop(), c.desktop) << name;
             EXPECT_EQ(line.scriptFile(), c.script) << name;
+        }
+        if (c.action == Action::Replay) {
+            EXPECT_EQ(line.windowMode(), c.mode) << name;
+            EXPECT_EQ(line.fromDesktop(), c.desktop) << name;
+            EXPECT_EQ(line.replayFile(), c.script) << name;
         }
         EXPECT_EQ(line.error(), "") << name;
     }
@@ -93,6 +101,22 @@ TEST(CommandLine, RefusesAnythingElseNamingTheArgument)
         {{"--bogus", "--help"}, "'--bogus'"},
         {{"--desktop", "--script", "a"}, "'--desktop'"},
         {{"--script", "a", "--desktop"}, "'--desktop'"},
+        {{"--replay"}, "'--replay'"},
+        {{"--script", "a", "--replay", "b"}, "'--replay'"},
+        {{"--replay", "a", "--autoplay", "2"}, "'--autoplay'"},
+        {{"--autoplay"}, "'--autoplay'"},
+        {{"--autoplay", "0"}, "'--autoplay'"},
+        {{"--autoplay", "many"}, "'--autoplay'"},
+        {{"--autoplay", "2", "--script", "a"}, "'--script'"},
+        {{"--desktop", "--autoplay", "2"}, "'--desktop'"},
+        // The choices of the computer player's games, and only with them.
+        {{"--strength", "2"}, "'--strength'"},
+        {{"--autoplay", "3", "--strength", "4"}, "'--strength'"},
+        {{"--autoplay", "3", "--speed", "fast"}, "'--speed'"},
+        {{"--autoplay", "3", "--level", "21"}, "'--level'"},
+        {{"--autoplay", "3", "--level", "0"}, "'--level'"},
+        {{"--autoplay", "3", "--seed", "-1"}, "'--seed'"},
+        {{"--autoplay", "3", "--seed"}, "'--seed'"},
     };
     for (const Case& c : cases) {
         const CommandLine line = parsed(c.arguments);
@@ -103,6 +127,34 @@ TEST(CommandLine, RefusesAnythingElseNamingTheArgument)
         EXPECT_NE(error.find(c.named), std::string::npos) << name << ": " << error;
         EXPECT_NE(error.find("--help"), std::string::npos) << name << ": " << error;
         EXPECT_EQ(error.find('\n'), std::string::npos) << name << ": " << error;
+    }
+}
+
+TEST(CommandLine, ReadsTheComputerPlayersGames)
+{
+    struct Case {
+        std::initializer_list<std::string_view> arguments;
+        int games;
+        int strength;
+        std::uint32_t interval;
+        int level;
+        std::int64_t seed;
+    };
+    const Case cases[] = {
+        {{"--autoplay", "20"}, 20, 3, 700, 1, 1},
+        {{"--autoplay", "1", "--strength", "1", "--speed", "easy", "--level", "20", "--seed", "0"}, 1, 1, 1100, 20, 0},
+        {{"--seed", "1700000000", "--speed", "hard", "--autoplay", "100000"}, 100000, 3, 300, 1, 1700000000},
+        {{"--autoplay", "5", "--speed", "medium", "--autoplay", "6"}, 6, 3, 700, 1, 1},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = parsed(c.arguments);
+        const std::string name = joined(c.arguments);
+        ASSERT_EQ(line.action(), Action::Autoplay) << name << ": " << line.error();
+        EXPECT_EQ(line.autoplay().games, c.games) << name;
+        EXPECT_EQ(line.autoplay().strength, c.strength) << name;
+        EXPECT_EQ(line.autoplay().interval, c.interval) << name;
+        EXPECT_EQ(line.autoplay().level, c.level) << name;
+        EXPECT_EQ(line.autoplay().seed, c.seed) << name;
     }
 }
 
@@ -119,7 +171,8 @@ TEST(CommandLine, ArgvSkipsTheProgramName)
 TEST(CommandLine, HelpNamesEveryOptionAndVersionIsOneLine)
 {
     const std::string usage(CommandLine::usage());
-    for (const char* option : {"--fullscreen", "--windowed", "--script FILE", "--desktop", "--help", "--version"})
+    for (const char* option : {"--fullscreen", "--windowed", "--script FILE", "--replay FILE", "--autoplay N",
+                               "--strength", "--speed", "--level", "--seed", "--desktop", "--help", "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     const std::string version(CommandLine::version());
     EXPECT_EQ(version.rfind("Quindel ", 0), 0u) << version;

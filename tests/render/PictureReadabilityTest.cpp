@@ -61,6 +61,7 @@ TEST(PictureReadability, EveryTextStandsAtFourAndAHalfToOne)
         {"LEVEL CLEAR!", "IDB_LEVELCLEAR", White, 18, 116, {8, 271}},
         {"PRESS ENTER", "IDB_LEVELCLEAR", Caption, 139, 155, {40, 240}},
         {"GAME OVER", "IDB_GAMEOVER", White, 16, 113, {8, 291}},
+        {"DEMO", "IDB_DEMO", White, 12, 50, {8, 191}},
         {"NEXT", "IDB_BACKGROUND", Ink, 44, 59, {84, 178}},
         {"LEVEL", "IDB_BACKGROUND", Ink, 170, 185, {95, 224}},
         {"HALL OF FAME", "IDB_BACKGROUND", Ink, 378, 393, {35, 221}},

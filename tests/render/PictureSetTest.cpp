@@ -27,7 +27,7 @@ std::vector<Expected> everyPicture()
     std::vector<Expected> all{
         {"IDB_BACKGROUND", 800, 600, 8, 256}, {"IDB_TITLESCREEN", 800, 600, 8, 128}, {"IDB_PAUSE", 300, 121, 8, 256},
         {"IDB_LEVELCLEAR", 280, 178, 8, 256}, {"IDB_GAMEOVER", 300, 178, 24, 0},     {"IDB_EMPTY", 32, 32, 24, 0},
-        {"IDB_CHARS", 288, 14, 24, 0},        {"IDB_NUMBERS", 200, 28, 24, 0},
+        {"IDB_CHARS", 288, 14, 24, 0},        {"IDB_NUMBERS", 200, 28, 24, 0},       {"IDB_DEMO", 200, 64, 24, 0},
     };
     for (int n = 1; n <= 20; ++n) {
         all.push_back({"IDB_LEVEL" + std::to_string(n), 107, 107, 24, 0});
@@ -66,7 +66,7 @@ SDL_Surface* rawPicture(const std::string& name)
 TEST(PictureSet, EveryPictureLoadsByNameWithItsSizeAndDepth)
 {
     const std::vector<Expected> all = everyPicture();
-    ASSERT_EQ(all.size(), 100u);
+    ASSERT_EQ(all.size(), 101u);
     for (const Expected& e : all) {
         SCOPED_TRACE(e.name);
         SDL_Surface* picture = rawPicture(e.name);
@@ -129,20 +129,27 @@ TEST(PictureSet, SpritesAndLevelPicturesCarryTheirBoxFillInTheCorners)
     }
 }
 
-// The signs are copied whole over the bottle at 250,200: their corners,
-// outside the rounded panel, show the screen that is there, not dark squares.
+// The signs are copied whole over the bottle at 250,200, the demo's mark
+// at 580,396: their corners, outside the rounded panel, show the screen that
+// is there, not dark squares.
 TEST(PictureSet, SignCornersShowTheScreenBeneathThem)
 {
     SDL_Surface* screen = test::decodedPicture("IDB_BACKGROUND");
     ASSERT_NE(screen, nullptr);
-    for (const char* sign : {"IDB_PAUSE", "IDB_LEVELCLEAR", "IDB_GAMEOVER"}) {
+    struct Sign {
+        const char* name;
+        int x;
+        int y;
+    };
+    for (const auto [sign, left, top] : {Sign{"IDB_PAUSE", 250, 200}, Sign{"IDB_LEVELCLEAR", 250, 200},
+                                         Sign{"IDB_GAMEOVER", 250, 200}, Sign{"IDB_DEMO", 580, 396}}) {
         SCOPED_TRACE(sign);
         SDL_Surface* p = test::decodedPicture(sign);
         ASSERT_NE(p, nullptr);
         const int r = p->w - 1;
         const int b = p->h - 1;
         for (auto [x, y] : {std::pair{0, 0}, {2, 1}, {r, 0}, {r - 1, 2}, {0, b}, {1, b - 2}, {r, b}, {r - 2, b - 1}}) {
-            const std::uint32_t want = test::picturePixel(screen, 250 + x, 200 + y);
+            const std::uint32_t want = test::picturePixel(screen, left + x, top + y);
             const std::uint32_t got = test::picturePixel(p, x, y);
             // Within what the signs' 256-colour palettes give; a dark square
             // would be a hundred off.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace quindel {
 namespace {
 
@@ -14,7 +16,13 @@ TEST(ScriptCommand, ReadsEveryCommand)
         Kind kind;
         std::uint64_t number;
         const char* text;  // null: none
+        std::uint64_t second = 0;
     };
+    // The data files as hexadecimal digits, either case.
+    const std::string highscoreLine = "highscore " + std::string(240, '4') + "\t";
+    const std::string settingsLine = "settings " + std::string(46, 'a') + "6F";
+    const std::string highscoreBytes(120, 'D');
+    const std::string settingsBytes = std::string(23, '\xaa') + "o";
     const Case cases[] = {
         {"", Kind::Nothing, 0, nullptr},
         {"   ", Kind::Nothing, 0, nullptr},
@@ -35,12 +43,20 @@ TEST(ScriptCommand, ReadsEveryCommand)
         {"keys", Kind::Keys, 0, nullptr},
         {"shot out/title screen.bmp", Kind::Shot, 0, "out/title screen.bmp"},
         {"key  38 ", Kind::Key, 38, nullptr},
+        {highscoreLine.c_str(), Kind::Highscore, 0, highscoreBytes.c_str()},
+        {settingsLine.c_str(), Kind::Settings, 0, settingsBytes.c_str()},
+        {"preview 201 203", Kind::Preview, 201, nullptr, 203},
+        {"preview  203  202 ", Kind::Preview, 203, nullptr, 202},
+        // A value with spaces at its ends, or none, as bytes.
+        {"dialog-hex 1019 2041422020", Kind::Dialog, 1019, " AB  "},
+        {"dialog-hex 1019", Kind::Dialog, 1019, ""},
     };
     for (const Case& c : cases) {
         const auto parsed = ScriptCommand::parse(c.line);
         ASSERT_TRUE(parsed.command) << c.line << ": " << parsed.error;
         EXPECT_EQ(parsed.command->kind, c.kind) << c.line;
         EXPECT_EQ(parsed.command->number, c.number) << c.line;
+        EXPECT_EQ(parsed.command->second, c.second) << c.line;
         if (c.text == nullptr)
             EXPECT_FALSE(parsed.command->text) << c.line;
         else
@@ -71,6 +87,20 @@ TEST(ScriptCommand, RefusesWhatItCannotUnderstand)
         "dialog -1",  // ids are unsigned
         "dialog abc 5",
         "time 99999999999999999999",
+        "highscore",  // the bytes of a whole file, two digits a byte
+        "highscore 41",
+        "settings 4142434445464748494a4b4c4d4e4f50515253545556575859",  // 25 bytes
+        "settings 4142434445464748494a4b4c4d4e4f5051525354555657 x",
+        "settings 4142434445464748494a4b4c4d4e4f50515253545556g7",
+        "preview 201",  // two colours, each a real one
+        "preview 200 201",
+        "preview 201 204",
+        "preview 201 202 203",
+        "preview white blue",
+        "dialog-hex",
+        "dialog-hex 1019 414",
+        "dialog-hex 1019 4x",
+        "dialog-hex 1019 41 42",
     };
     for (const char* line : lines) {
         const auto parsed = ScriptCommand::parse(line);

@@ -188,10 +188,10 @@ TEST_F(SdlDisplayTest, ClicksInTheMenuAndInADialogMapBackAtEveryScale)
     for (const Case& c : cases) {
         resize(c.width, c.height);
         ASSERT_FLOAT_EQ(platform->layout().uiScale(), c.scale) << c.width;
-        // "Game" in the bar, then its fourth item "Exit".
+        // "Game" in the bar, then its fifth item "Exit".
         click(20, 9);
         EXPECT_EQ(nextCommand(), std::nullopt) << c.width;
-        click(30, 81);
+        click(30, 98);
         EXPECT_EQ(nextCommand(), static_cast<std::uint32_t>(command::Exit)) << c.width;
 
         // "Start game" in the new-game dialog (406 x 173 units, centred over

@@ -54,12 +54,12 @@ TEST(MenuState, TheKeyboardWorksTheMenuAsOnWindows)
         {"Alt with no menu's letter", {alt('x')}, Mode::Closed, 0, -1, {}},
         {"Enter chooses the lit item", {alt('g'), key(vk::Return)}, Mode::Closed, 0, -1, {114}},
         {"Down goes on and wraps",
-         {alt('g'), key(vk::Down), key(vk::Down), key(vk::Down), key(vk::Down)},
+         {alt('g'), key(vk::Down), key(vk::Down), key(vk::Down), key(vk::Down), key(vk::Down)},
          Mode::Open,
          0,
          0,
          {}},
-        {"Up wraps to the last", {alt('g'), key(vk::Up)}, Mode::Open, 0, 3, {}},
+        {"Up wraps to the last", {alt('g'), key(vk::Up)}, Mode::Open, 0, 4, {}},
         {"Right opens the next menu", {alt('g'), key(vk::Down), key(vk::Right)}, Mode::Open, 1, 0, {}},
         {"Left wraps to the last menu", {alt('g'), key(vk::Left)}, Mode::Open, 1, 0, {}},
         {"an item's letter chooses it", {alt('o'), key('H')}, Mode::Closed, 1, -1, {121}},
@@ -71,7 +71,7 @@ TEST(MenuState, TheKeyboardWorksTheMenuAsOnWindows)
         {"any other key is the menu's and does nothing", {alt('g'), key(vk::Space), key('Q')}, Mode::Open, 0, 0, {}},
         {"a click opens a menu with nothing lit", {clickTitle(1)}, Mode::Open, 1, -1, {}},
         {"a second click closes it", {clickTitle(1), clickTitle(1)}, Mode::Closed, 1, -1, {}},
-        {"a click on an item chooses it", {clickTitle(0), clickItem(3)}, Mode::Closed, 0, -1, {109}},
+        {"a click on an item chooses it", {clickTitle(0), clickItem(4)}, Mode::Closed, 0, -1, {109}},
         {"Enter with nothing lit chooses nothing", {clickTitle(0), key(vk::Return)}, Mode::Open, 0, -1, {}},
     };
     for (const Case& c : cases) {

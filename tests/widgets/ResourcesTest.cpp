@@ -6,7 +6,7 @@
 namespace quindel {
 namespace {
 
-TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheOptions)
+TEST(MenuTemplate, TheMainMenuHasItsSixCommandsAndTheOptions)
 {
     const MenuTemplate& menu = MenuTemplate::mainMenu();
     ASSERT_EQ(menu.popups.size(), 2u);
@@ -17,7 +17,8 @@ TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheOptions)
         for (const auto& item : popup.items)
             items.emplace_back(item.id, item.text);
     const std::vector<std::pair<int, std::string>> expected{
-        {114, "Start &new game"}, {124, "&Versus game..."},      {113, "&about..."},         {109, "&Exit"},
+        {114, "Start &new game"}, {124, "&Versus game..."},      {125, "&Watch last game"},  {113, "&about..."},
+        {109, "&Exit"},
         {120, "&Settings..."},    {121, "&Highscores"},          {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"},
         {126, "S&ound..."},       {127, "&Pause when inactive"}, {128, "Fast &key repeat"}};
     EXPECT_EQ(items, expected);
@@ -57,6 +58,7 @@ TEST(DialogTemplate, TheFourTemplatesHoldTheirControls)
         {116, "Start new game...", 271, 95, true, 9},
         {117, "you entered the highscore list :)", 186, 95, true, 3},
         {118, "Quindel Options", 299, 114, false, 14},
+        {132, "QUINDEL", 290, 58, true, 2},
     };
     for (const Case& c : cases) {
         const DialogTemplate* dialog = DialogTemplate::find(c.id);

@@ -579,7 +579,7 @@ Image Artwork::titleScreen()
     return image;
 }
 
-Image Artwork::signBase(int width, int height)
+Image Artwork::signBase(int width, int height, int left, int top)
 {
     // A sign is copied whole, corners and all: they show the screen as it is
     // there, the background with its glass and the empty bottle.
@@ -587,7 +587,7 @@ Image Artwork::signBase(int width, int height)
     Image image(width, height, BottleFill);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            image.set(x, y, screen.colorAt(SignX + x, SignY + y));
+            image.set(x, y, screen.colorAt(left + x, top + y));
     return image;
 }
 
@@ -695,6 +695,24 @@ Image Artwork::gameOverSign()
     paintVirus(image, 110, 146, 0.85f, 0, 0);
     paintVirus(image, 150, 146, 0.85f, 1, 0);
     paintVirus(image, 190, 146, 0.85f, 2, 0);
+    return image;
+}
+
+Image Artwork::demoMark()
+{
+    Image image = signBase(200, 64, DemoX, DemoY);
+    // A brick red dark enough for white letters at 4.8:1 and more.
+    signFrame(image, rgb(196, 84, 40), rgb(128, 44, 24));
+    const Box all = everywhere(image);
+    // The sign of playing: the computer is at the keys.
+    const Shape play = polygon({{24, 16}, {24, 48}, {52, 32}});
+    image.fill(moved(play, 2.0f, 3.0f), all, rgb(16, 18, 48), 0.45f);
+    image.fill(play, all, White);
+    image.outline(play, all, 1.8f, Ink);
+    const Shape word = StrokeFont::textShape("DEMO", 68, 12, 5.2f, 5.6f, 6.0f);
+    image.fill(moved(word, 2.0f, 3.0f), all, rgb(16, 18, 48), 0.45f);
+    image.fill(word, all, White);
+    image.outline(word, all, 1.6f, Ink);
     return image;
 }
 

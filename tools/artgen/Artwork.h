@@ -23,6 +23,9 @@ public:
     // there (the background and the empty bottle) around their rounded panel.
     static constexpr int SignX = 250;
     static constexpr int SignY = 200;
+    // The demo's mark, beside the bottle between the magnifier and the score.
+    static constexpr int DemoX = 580;
+    static constexpr int DemoY = 396;
 
     static Image emptySquare();
     static Image virus(int colour, int phase);
@@ -35,6 +38,7 @@ public:
     static Image pauseSign();
     static Image levelClearSign();
     static Image gameOverSign();
+    static Image demoMark();
     static Image icon(int size);
 
     // The pieces every screen is drawn with, the versus screen's too.
@@ -45,7 +49,7 @@ public:
     // The mark a capsule half carries: its colour's virus shape, so the
     // colours stay apart without their hue.
     static void paintMark(Image& image, float left, float top, float scale, int colour);
-    static Image signBase(int width, int height);
+    static Image signBase(int width, int height, int x = SignX, int y = SignY);
     static void paintBackdrop(Image& image);
     static void paintPanel(Image& image, float x0, float y0, float x1, float y1, float radius);
     static void paintWell(Image& image, float x0, float y0, float x1, float y1, Rgb fill);

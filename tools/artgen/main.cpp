@@ -80,6 +80,7 @@ int main(int argc, char** argv)
     paletted("IDB_PAUSE", Artwork::pauseSign(), 256);
     paletted("IDB_LEVELCLEAR", Artwork::levelClearSign(), 256);
     plain("IDB_GAMEOVER", Artwork::gameOverSign());
+    plain("IDB_DEMO", Artwork::demoMark());
     for (int n = 1; n <= 20; ++n)
         plain("IDB_LEVEL" + std::to_string(n), Artwork::levelPicture(n));
     plain("IDB_EMPTY", Artwork::emptySquare());
