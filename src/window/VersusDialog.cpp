@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/VirtualKeyCodes.h"
+#include "game/Game.h"
 #include "store/KeySlot.h"
 #include "widgets/DialogHost.h"
 #include "window/KeyOptionsDialog.h"
@@ -87,6 +88,13 @@ void VersusDialog::command(DialogHost& dialog, int controlId)
         for (std::size_t slot = 0; slot < PlayerTwoLists.size(); ++slot)
             if (const std::optional<std::string> name = dialog.selectedText(PlayerTwoLists[slot]))
                 keys[slot] = codeOfName(*name).value_or(keys[slot]);
+        // One key cannot move two bottles: the dialog stays, on the list
+        // to change.
+        if (const auto found = clash(keys)) {
+            dialog.setItemText(NoteId, found->second);
+            dialog.setFocus(found->first);
+            break;
+        }
         settings.change([&match, speed, &keys](Preferences& p) {
             p.playerTwoKeys = keys;
             p.versusComputer = match.computerOpponent;
@@ -106,6 +114,20 @@ void VersusDialog::command(DialogHost& dialog, int controlId)
     default:
         break;
     }
+}
+
+std::optional<std::pair<int, const char*>> VersusDialog::clash(const std::array<int, 6>& keys) const
+{
+    const std::array<std::int32_t, 6> playerOne{game.moveLeftKey(), game.moveRightKey(), game.turnLeftKey(),
+                                                game.turnRightKey(), game.dropKey(),      game.pauseKey()};
+    for (std::size_t slot = 0; slot < keys.size(); ++slot) {
+        if (std::find(playerOne.begin(), playerOne.end(), keys[slot]) != playerOne.end())
+            return std::pair{PlayerTwoLists[slot], "Player one has that key."};
+        if (std::find(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(slot), keys[slot])
+            != keys.begin() + static_cast<std::ptrdiff_t>(slot))
+            return std::pair{PlayerTwoLists[slot], "That key is taken twice."};
+    }
+    return std::nullopt;
 }
 
 bool VersusDialog::keyPressed(DialogHost& dialog, int virtualKey)

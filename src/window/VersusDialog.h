@@ -33,8 +33,10 @@ public:
     // Player two's keys in key slot order: move left and right, turn left
     // and right, drop, pause.
     static constexpr std::array<int, 6> PlayerTwoLists{1044, 1045, 1046, 1047, 1048, 1049};
+    // Says why OK did not start the match.
+    static constexpr int NoteId = 1050;
 
-    VersusDialog(Game& game, PlayerSettings& settings) : settings(settings), pause(game) {}
+    VersusDialog(Game& game, PlayerSettings& settings) : game(game), settings(settings), pause(game) {}
 
     void initDialog(DialogHost& dialog) override;
     void command(DialogHost& dialog, int controlId) override;
@@ -49,6 +51,11 @@ public:
     std::optional<VersusSettings> takeStarted() { return std::exchange(started, std::nullopt); }
 
 private:
+    // The first of player two's lists whose key player one has, or that
+    // another of player two's lists has, with what to say of it.
+    std::optional<std::pair<int, const char*>> clash(const std::array<int, 6>& keys) const;
+
+    Game& game;
     PlayerSettings& settings;
     std::optional<VersusSettings> started;
     DialogPause pause;

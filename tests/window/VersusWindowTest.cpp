@@ -85,6 +85,15 @@ TEST(VersusWindow, TheDialogOffersTheKeptChoicesAndKeepsThoseAMatchStartsWith)
     EXPECT_EQ(kept.back().versusRounds, 5);
     // Player two's keys: the two changed, the four others as they were.
     EXPECT_EQ(kept.back().playerTwoKeys, (std::array<int, 6>{'J', 'D', 'S', 'W', 'X', vk::Control}));
+
+    // A key of player one's, or one of player two's taken twice: OK starts
+    // nothing and the dialog stays for the list to change; here cancelled.
+    for (const char* clash : {"dialog 1045 left\n", "dialog 1045 j\n"}) {
+        session.feed(std::string(clash) + "dialog 1\ndialog 2\n");
+        session.command(command::VersusGame);
+        EXPECT_EQ(kept.size(), 2u) << clash;
+        EXPECT_EQ(matchOf(session).settings(), chosen) << clash;
+    }
 }
 
 TEST(VersusWindow, EachPlayerMovesOnlyTheirOwnBottle)
@@ -111,12 +120,14 @@ TEST(VersusWindow, EachPlayerMovesOnlyTheirOwnBottle)
     for (const Case& c : cases) {
         ScriptSession session;
         Preferences start;
-        // Z is player one's move left here, and player two's move right.
+        // Z is player two's move right, and becomes player one's move left
+        // once the match runs (as the key options over a match can do; the
+        // versus dialog itself never starts a match on a shared key).
         start.playerTwoKeys[1] = 'Z';
         session.window().keepPreferences(start, {});
-        session.game().keyBindings().bindByName(KeySlot::MoveLeft, "z");
         session.feed(c.computer ? "dialog 1032\ndialog 1\n" : "dialog 1031\ndialog 1\n");
         session.command(command::VersusGame);
+        session.game().keyBindings().bindByName(KeySlot::MoveLeft, "z");
         if (c.key) {
             session.key(*c.key);
         } else {
