@@ -4,6 +4,8 @@
 
 #include <SDL.h>
 
+#include "core/Utf8Path.h"
+
 namespace quindel {
 
 namespace {
@@ -23,7 +25,7 @@ std::optional<std::filesystem::path> takeSdlPath(char* text)
 {
     if (text == nullptr)
         return std::nullopt;
-    std::filesystem::path path(text);
+    std::filesystem::path path = pathFromUtf8(text);
     SDL_free(text);
     // Without SDL's closing slash, so the folder compares and prints plainly.
     if (!path.has_filename() && path.has_relative_path())
@@ -65,7 +67,7 @@ std::optional<GamePaths> DataFolder::enter(std::span<const std::filesystem::path
     std::error_code failed;
     std::filesystem::current_path(choice.workingDirectory, failed);
     if (failed) {
-        error = "cannot enter " + choice.workingDirectory.string() + ": " + failed.message();
+        error = "cannot enter " + utf8FromPath(choice.workingDirectory) + ": " + failed.message();
         return std::nullopt;
     }
     return choice.paths;
