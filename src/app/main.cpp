@@ -26,6 +26,7 @@
 #include "app/DataFolder.h"
 #include "app/ScriptRun.h"
 #include "core/TimeSource.h"
+#include "core/Utf8Path.h"
 #include "game/Game.h"
 #include "messages/SystemTimeSource.h"
 #include "render/Canvas.h"
@@ -33,6 +34,9 @@
 #include "sound/SdlAudioLayer.h"
 #include "sound/SilentAudioLayer.h"
 #include "window/MainWindow.h"
+#ifdef _WIN32
+#include "app/ParentConsole.h"
+#endif
 
 namespace {
 
@@ -52,7 +56,7 @@ int runScript(const std::string& file)
     std::ifstream opened;
     std::istream* in = &std::cin;
     if (file != "-") {
-        opened.open(file);
+        opened.open(pathFromUtf8(file));
         if (!opened) {
             std::cerr << "quindel: cannot read the script " << file << '\n';
             return 2;
@@ -127,6 +131,11 @@ int runGame(const CommandLine& commandLine)
 int main(int argc, char** argv)
 {
     const CommandLine commandLine(argc, argv);
+#ifdef _WIN32
+    // The game itself prints nothing a player would see.
+    if (commandLine.action() != CommandLine::Action::Play)
+        attachParentConsole();
+#endif
     switch (commandLine.action()) {
     case CommandLine::Action::Help:
         std::cout << CommandLine::usage();
