@@ -44,8 +44,11 @@ for licence in Quindel SDL2 SDL2_mixer libopenmpt Dear-ImGui stb DejaVu-fonts Mi
   [ -s "$game/licences/$licence.txt" ] || fail "the zip has no licence for $licence"
 done
 head -1 "$game/README.txt" | grep -q $'\r$' || fail "README.txt does not have Windows line ends"
-# Nothing but Windows' own libraries.
-x86_64-w64-mingw32-objdump -p "$game/quindel.exe" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort -u >"$work/dlls"
+# A windowed program (no console window on a double-click) that needs
+# nothing but Windows' own libraries.
+x86_64-w64-mingw32-objdump -p "$game/quindel.exe" >"$work/headers"
+grep -q "^Subsystem.*(Windows GUI)" "$work/headers" || fail "quindel.exe is not a windowed program"
+sed -n 's/^\tDLL Name: //p' "$work/headers" | tr 'A-Z' 'a-z' | sort -u >"$work/dlls"
 unexpected=$(grep -v -x -E 'advapi32.dll|gdi32.dll|imm32.dll|kernel32.dll|msvcrt.dll|ole32.dll|oleaut32.dll|rpcrt4.dll|setupapi.dll|shell32.dll|user32.dll|version.dll|winmm.dll' \
   "$work/dlls" || true)
 [ -z "$unexpected" ] || fail "quindel.exe needs libraries Windows does not have: $unexpected"
