@@ -1,8 +1,12 @@
 #include "app/DataFolder.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include "core/Utf8Path.h"
 
@@ -33,6 +37,41 @@ std::optional<std::filesystem::path> takeSdlPath(char* text)
     return path;
 }
 
+// $XDG_DATA_HOME/quindel, made when missing. By the XDG base directory rules
+// an empty or relative XDG_DATA_HOME is ignored and $HOME/.local/share used:
+// a relative folder would be looked up again from the folder the game
+// enters, and an empty one would put the files at the root of the disk.
+std::optional<std::filesystem::path> makePlayerFolder(std::string& error)
+{
+    std::filesystem::path dataHome;
+    const char* xdgDataHome = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    if (xdgDataHome != nullptr && std::filesystem::path(xdgDataHome).is_absolute()) {
+        dataHome = xdgDataHome;
+    } else if (home != nullptr && std::filesystem::path(home).is_absolute()) {
+        dataHome = std::filesystem::path(home) / ".local" / "share";
+    } else {
+        error = "no data folder for the player: neither XDG_DATA_HOME nor HOME is an absolute path";
+        return std::nullopt;
+    }
+    const std::filesystem::path folder = (dataHome / folderName).lexically_normal();
+    // Each missing folder on the way private to the player, as the rules ask.
+    std::filesystem::path made;
+    int failure = 0;
+    for (const auto& part : folder) {
+        made /= part;
+        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST)
+            failure = errno;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(folder, ignored)) {
+        error = "cannot make the data folder " + folder.string() + ": "
+            + (failure != 0 ? std::strerror(failure) : "a file of that name is in the way");
+        return std::nullopt;
+    }
+    return folder;
+}
+
 }  // namespace
 
 DataFolder::Choice DataFolder::choose(const std::filesystem::path& playerFolder,
@@ -57,13 +96,10 @@ DataFolder::Choice DataFolder::choose(const std::filesystem::path& playerFolder,
 
 std::optional<GamePaths> DataFolder::enter(std::span<const std::filesystem::path> installedData, std::string& error)
 {
-    // SDL makes the folder when it is missing.
-    const auto playerFolder = takeSdlPath(SDL_GetPrefPath("", folderName));
-    if (!playerFolder) {
-        error = std::string("no data folder for the player: ") + SDL_GetError();
+    const auto playerFolder = makePlayerFolder(error);
+    if (!playerFolder)
         return std::nullopt;
-    }
-    const Choice choice = choose(playerFolder->lexically_normal(), installedData);
+    const Choice choice = choose(*playerFolder, installedData);
     std::error_code failed;
     std::filesystem::current_path(choice.workingDirectory, failed);
     if (failed) {

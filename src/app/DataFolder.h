@@ -29,10 +29,10 @@ public:
     static Choice choose(const std::filesystem::path& playerFolder,
                          std::span<const std::filesystem::path> installedData);
 
-    // The player's folder from SDL, the choice made, and the working
-    // directory changed to it. Null, with the reason in error, when there is
-    // no such folder or the change fails; the working directory is then as
-    // it was.
+    // The player's folder (made when missing), the choice made, and the
+    // working directory changed to it. Null, with the reason in error, when
+    // there is no such folder or the change fails; the working directory is
+    // then as it was.
     static std::optional<GamePaths> enter(std::span<const std::filesystem::path> installedData, std::string& error);
 
     // The installed data directories, most likely first: the one beside the

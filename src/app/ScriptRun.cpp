@@ -8,7 +8,7 @@
 
 namespace quindel {
 
-ScriptRun::ScriptRun(std::istream& script, std::ostream& out, std::ostream& errors, ScriptPlatform::Failure fail,
+ScriptRun::ScriptRun(ScriptSource& script, std::ostream& out, std::ostream& errors, ScriptPlatform::Failure fail,
                      AudioLayer& audio, const GamePaths& paths)
     : scriptPlatform(script, out, errors, fail)
 {
@@ -26,7 +26,7 @@ ScriptRun::ScriptRun(std::istream& script, std::ostream& out, std::ostream& erro
                 [&printer] { printer.printBoard(); },
                 [&printer] { printer.printHallOfFame(); },
                 [&printer] { printer.printKeys(); },
-                [&printer](const std::string& file) { printer.writeShot(file); },
+                [&printer](const std::string& file) { return printer.writeShot(file); },
             });
             auto window = std::make_unique<MainWindow>(created, scriptPlatform, canvas);
             mainWindow = window.get();

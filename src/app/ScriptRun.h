@@ -21,7 +21,7 @@ class MainWindow;
 // the script's while the run lives.
 class ScriptRun final {
 public:
-    ScriptRun(std::istream& script, std::ostream& out, std::ostream& errors, ScriptPlatform::Failure fail,
+    ScriptRun(ScriptSource& script, std::ostream& out, std::ostream& errors, ScriptPlatform::Failure fail,
               AudioLayer& audio, const GamePaths& paths = GamePaths{});
     // The game goes first, writing the hall of fame as every run ends.
     ~ScriptRun();

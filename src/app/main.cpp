@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -26,9 +25,9 @@
 #include "app/DataFolder.h"
 #include "app/ScriptRun.h"
 #include "core/TimeSource.h"
-#include "core/Utf8Path.h"
 #include "game/Game.h"
 #include "messages/SystemTimeSource.h"
+#include "prefs/PreferencesFile.h"
 #include "render/Canvas.h"
 #include "sdl/SdlPlatform.h"
 #include "sound/SdlAudioLayer.h"
@@ -42,34 +41,44 @@ namespace {
 
 using namespace quindel;
 
+// Whatever the game printed must have reached standard output: a run whose
+// output was lost (a full disk, a closed pipe) is no success.
+int withOutputChecked(int status)
+{
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "quindel: cannot write to standard output\n";
+        return status == 0 ? 1 : status;
+    }
+    return status;
+}
+
 [[noreturn]] void exitWithoutSaving(int status)
 {
     // A script that cannot be understood ends here, before the Game's
     // teardown would write the hall of fame.
-    std::cout.flush();
+    const int checked = withOutputChecked(status);
     std::cerr.flush();
-    std::_Exit(status);
+    std::_Exit(checked);
 }
 
 int runScript(const std::string& file)
 {
-    std::ifstream opened;
-    std::istream* in = &std::cin;
-    if (file != "-") {
-        opened.open(pathFromUtf8(file));
-        if (!opened) {
-            std::cerr << "quindel: cannot read the script " << file << '\n';
-            return 2;
-        }
-        in = &opened;
+    // Checked before the game starts, so a script that cannot be read
+    // writes no data file.
+    std::string error;
+    const auto source = FileScriptSource::open(file, error);
+    if (!source) {
+        std::cerr << "quindel: cannot read the script " << (file == "-" ? "from standard input" : file) << ": " << error
+                  << '\n';
+        return 2;
     }
     SilentAudioLayer audio;
     {
-        ScriptRun run(*in, std::cout, std::cerr, exitWithoutSaving, audio);
+        ScriptRun run(*source, std::cout, std::cerr, exitWithoutSaving, audio);
         run.run();
     }
-    std::cout.flush();
-    return 0;
+    return withOutputChecked(0);
 }
 
 #if !defined(QUINDEL_DATA_DIR) || !defined(QUINDEL_DATA_FROM_BIN)
@@ -95,10 +104,21 @@ int runGame(const CommandLine& commandLine)
     const GamePaths paths = enterDataFolder(commandLine);
     const char* traceSetting = std::getenv("QUINDEL_TRACE");
     std::ostream* trace = traceSetting != nullptr && std::strcmp(traceSetting, "1") == 0 ? &std::cerr : nullptr;
+    // The player's preferences beside the keys' file; the command line's
+    // choice of window wins over the kept one for this start.
+    PreferencesFile preferencesFile(paths.settings.parent_path() / PreferencesFile::FileName, std::cerr);
+    Preferences preferences = preferencesFile.load();
     std::string error;
     SdlPlatform::Options display;
     display.title = MainWindow::Title;
-    display.fullscreen = commandLine.windowMode() == CommandLine::WindowMode::Fullscreen;
+    display.fullscreen = commandLine.windowMode() == CommandLine::WindowMode::Default
+        ? preferences.fullscreen
+        : commandLine.windowMode() == CommandLine::WindowMode::Fullscreen;
+    display.integerScaling = preferences.integerScaling;
+    display.width = preferences.windowWidth;
+    display.height = preferences.windowHeight;
+    display.x = preferences.windowX;
+    display.y = preferences.windowY;
     Canvas canvas;
     const auto platform = SdlPlatform::create(error, canvas, display);
     if (!platform) {
@@ -114,14 +134,27 @@ int runGame(const CommandLine& commandLine)
     {
         Game game(
             audio,
-            [&platform, &canvas, trace](Game& created) {
+            [&](Game& created) {
                 auto window = std::make_unique<MainWindow>(created, *platform, canvas);
                 window->setTrace(trace);
+                window->keepPreferences(preferences, [&](const Preferences& changed) {
+                    preferences = changed;
+                    preferencesFile.save(preferences);
+                });
                 return window;
             },
             paths);
         game.run();
     }
+    // How the window was shown at the end is how it opens next time.
+    const SdlPlatform::Options shown = platform->shownAs();
+    preferences.fullscreen = shown.fullscreen;
+    preferences.integerScaling = shown.integerScaling;
+    preferences.windowWidth = shown.width;
+    preferences.windowHeight = shown.height;
+    preferences.windowX = shown.x;
+    preferences.windowY = shown.y;
+    preferencesFile.save(preferences);
     setTimeSource(nullptr);
     return 0;
 }
@@ -139,10 +172,10 @@ int main(int argc, char** argv)
     switch (commandLine.action()) {
     case CommandLine::Action::Help:
         std::cout << CommandLine::usage();
-        return 0;
+        return withOutputChecked(0);
     case CommandLine::Action::Version:
         std::cout << CommandLine::version();
-        return 0;
+        return withOutputChecked(0);
     case CommandLine::Action::Refused:
         std::cerr << commandLine.error() << '\n';
         return 2;

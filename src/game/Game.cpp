@@ -82,7 +82,9 @@ void Game::startLevel()
     // The next capsule stays: the preview the player saw is what comes.
     current = std::make_unique<Capsule>();
     playfield->placeViruses(level);
-    gameState = GameState::Playing;
+    if (levelObserver)
+        levelObserver(level, tick);
+    setState(GameState::Playing);
     requestRedraw(RedrawRequest::RedrawFull);
 }
 
@@ -91,6 +93,19 @@ void Game::playLevel()
     startLevel();
     startTimer(tick);
     playSong(Song::forLevel(level));
+}
+
+void Game::setState(GameState value)
+{
+    const bool changed = value != gameState;
+    // The music waits with the game and goes on where it stopped.
+    if (changed && value == GameState::Paused)
+        sound->pauseMusic();
+    else if (changed && gameState == GameState::Paused)
+        sound->resumeMusic();
+    gameState = value;
+    if (changed && stateObserver)
+        stateObserver(value);
 }
 
 bool Game::isLevelCleared() const
@@ -102,13 +117,13 @@ bool Game::checkGameOver()
 {
     if (!playfield->entryBlocked())
         return false;
-    gameState = GameState::GameOver;
+    setState(GameState::GameOver);
     return true;
 }
 
 void Game::finishLevel()
 {
-    gameState = GameState::LevelClear;
+    setState(GameState::LevelClear);
     // Every level starts at the speed of the difficulty again.
     setDifficulty(base);
 }
@@ -116,7 +131,7 @@ void Game::finishLevel()
 void Game::quit()
 {
     running = false;
-    gameState = GameState::GameOver;
+    setState(GameState::GameOver);
 }
 
 void Game::advanceLevel()

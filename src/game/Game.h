@@ -60,15 +60,22 @@ public:
     void playLevel();
     bool isLevelCleared() const;
     bool checkGameOver();
-    void markLevelClear() { gameState = GameState::LevelClear; }
+    void markLevelClear() { setState(GameState::LevelClear); }
     void finishLevel();
-    void setGameOver() { gameState = GameState::GameOver; }
+    void setGameOver() { setState(GameState::GameOver); }
     void quit();
     void advanceLevel();
     std::uint32_t levelIndex() const override { return level; }
     void setLevelIndex(std::uint32_t index) { level = index; }
     GameState state() const { return gameState; }
-    void setState(GameState value) { gameState = value; }
+    void setState(GameState value);
+    // Told of every change of the state, after it is made (a trace of the
+    // run; nothing of the game's own depends on it).
+    using StateObserver = std::function<void(GameState)>;
+    void setStateObserver(StateObserver observer) { stateObserver = std::move(observer); }
+    // Told of every level that starts, with its index and tick interval.
+    using LevelObserver = std::function<void(std::uint32_t level, std::uint32_t tick)>;
+    void setLevelObserver(LevelObserver observer) { levelObserver = std::move(observer); }
     bool isRunning() const { return running; }
 
     // Speed.
@@ -124,6 +131,8 @@ private:
     std::uint32_t base = StartInterval;
     bool running = true;
     GameState gameState = GameState::Title;
+    StateObserver stateObserver;
+    LevelObserver levelObserver;
 };
 
 }  // namespace quindel

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "messages/Deadline.h"
 
 namespace quindel {
 
@@ -26,7 +25,7 @@ std::optional<PadAction> PadInput::press(std::int32_t pad, PadSource source, Pad
     if (already)
         return std::nullopt;
     repeating = action;
-    deadline = now + RepeatDelay;
+    schedule.start(now);
     return action;
 }
 
@@ -49,16 +48,13 @@ std::optional<std::uint32_t> PadInput::nextDeadline() const
 {
     if (!repeating)
         return std::nullopt;
-    return deadline;
+    return schedule.deadline();
 }
 
 std::optional<PadAction> PadInput::takeDue(std::uint32_t now)
 {
-    if (!repeating || !isDue(deadline, now))
+    if (!repeating || !schedule.takeDue(now))
         return std::nullopt;
-    deadline += RepeatPeriod;
-    if (isDue(deadline, now))
-        deadline = now + RepeatPeriod;
     return repeating;
 }
 

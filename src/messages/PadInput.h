@@ -4,16 +4,23 @@
 #include <optional>
 #include <vector>
 
+#include "messages/KeyRepeat.h"
+
 namespace quindel {
 
-// What a gamepad asks of the game, before it becomes a key press.
+// What a gamepad's player pressed: the four directions of the d-pad or the
+// left stick and four buttons. In play they become the keys bound to their
+// actions (left and right move, down drops, A turns right, B turns left,
+// Start pauses); in the menu and the dialogs they move and choose.
 enum class PadAction : std::int32_t {
-    MoveLeft = 0,
-    MoveRight = 1,
-    Drop = 2,
-    TurnRight = 3,
-    TurnLeft = 4,
+    Left = 0,
+    Right = 1,
+    Down = 2,
+    A = 3,
+    B = 4,
     Start = 5,
+    Up = 6,
+    Back = 7,
 };
 
 // Which part of a pad holds a direction: the d-pad and the stick may both
@@ -30,12 +37,13 @@ enum class PadSource : std::int32_t {
 // act once per press.
 class PadInput final {
 public:
-    static constexpr std::uint32_t RepeatDelay = 250;
-    static constexpr std::uint32_t RepeatPeriod = 50;
+    static constexpr std::uint32_t RepeatDelay = RepeatPace::Delay;
+    static constexpr std::uint32_t RepeatPeriod = RepeatPace::Period;
 
     static bool isDirection(PadAction action)
     {
-        return action == PadAction::MoveLeft || action == PadAction::MoveRight || action == PadAction::Drop;
+        return action == PadAction::Left || action == PadAction::Right || action == PadAction::Down
+            || action == PadAction::Up;
     }
 
     // The action to deliver now, if any: a button, or a direction that no
@@ -62,13 +70,13 @@ private:
     struct Hold final {
         std::int32_t pad = 0;
         PadSource source = PadSource::Buttons;
-        PadAction action = PadAction::MoveLeft;
+        PadAction action = PadAction::Left;
     };
     bool isHeld(PadAction action) const;
 
     std::vector<Hold> holds;
     std::optional<PadAction> repeating;
-    std::uint32_t deadline = 0;
+    RepeatSchedule schedule;
 };
 
 }  // namespace quindel

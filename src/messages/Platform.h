@@ -10,7 +10,7 @@ class Clock;
 class MessagePump;
 
 // What a window needs from the system underneath it: events, the millisecond
-// clock, a place to show its pixels, message boxes. SDL gives the real one;
+// clock, a place to show its pixels. SDL gives the real one;
 // the scripted run gives one driven by a script on a virtual clock;
 // everything above runs the same on both.
 class Platform : public EventSource {
@@ -24,7 +24,6 @@ public:
     // Shows the window's pixels as they are now, with whatever the platform
     // draws over them.
     virtual void present() = 0;
-    virtual void showMessageBox(std::string_view caption, std::string_view text) = 0;
     // The display choices of the Options menu. Where nothing is shown (the
     // scripted run) they change nothing.
     virtual void toggleFullscreen() {}

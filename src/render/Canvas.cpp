@@ -41,28 +41,23 @@ void Canvas::copy(SDL_Surface* picture, int sx, int sy, int w, int h, int x, int
     SDL_Rect target{x, y, w, h};
     SDL_SetSurfaceBlendMode(picture, SDL_BLENDMODE_NONE);
     if (SDL_BlitSurface(picture, &source, pixels.get(), &target) == 0 && target.w > 0 && target.h > 0)
-        markDirty(target);
-}
-
-void Canvas::markDirty(const SDL_Rect& area)
-{
-    if (!hasDirty) {
-        dirty = area;
-        hasDirty = true;
-        return;
-    }
-    SDL_Rect joined;
-    SDL_UnionRect(&dirty, &area, &joined);
-    dirty = joined;
+        dirty.add(target);
 }
 
 bool Canvas::takeDirtyRect(SDL_Rect& area)
 {
-    if (!hasDirty)
+    if (dirty.empty())
         return false;
-    area = dirty;
-    hasDirty = false;
+    area = dirty.bounds();
+    dirty.clear();
     return true;
+}
+
+DirtyRegion Canvas::takeDirtyRegion()
+{
+    DirtyRegion taken = dirty;
+    dirty.clear();
+    return taken;
 }
 
 std::uint32_t Canvas::pixelAt(int x, int y) const

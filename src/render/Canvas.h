@@ -6,12 +6,14 @@
 
 #include <SDL.h>
 
+#include "render/DirtyRegion.h"
+
 namespace quindel {
 
 // The window's pixels, kept for the whole run: whatever no copy covers keeps
 // what was drawn there before. Its one drawing operation is the opaque copy
-// of a rectangle of a picture. It remembers the area it changed since the
-// shell last took it, so a paint uploads only that.
+// of a rectangle of a picture. It remembers the areas it changed since the
+// window last took them, so a frame shows only those.
 class Canvas final {
 public:
     static constexpr int Width = 800;
@@ -23,8 +25,10 @@ public:
     // to the picture and to the canvas. A missing picture draws nothing.
     void copy(SDL_Surface* picture, int sx, int sy, int w, int h, int x, int y);
 
-    // The union of everything drawn since the last call; false if nothing was.
+    // The union of everything drawn since the last take; false if nothing was.
     bool takeDirtyRect(SDL_Rect& area);
+    // Everything drawn since the last take, piece by piece.
+    DirtyRegion takeDirtyRegion();
 
     SDL_Surface* surface() const { return pixels.get(); }
     // 0xRRGGBB of one pixel; 0 outside.
@@ -40,11 +44,10 @@ private:
         void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
     };
 
-    void markDirty(const SDL_Rect& area);
-
     std::unique_ptr<SDL_Surface, SurfaceFree> pixels;
-    SDL_Rect dirty{0, 0, 0, 0};
-    bool hasDirty = false;
+    // A square of the bottle, joined to a neighbour, costs no more than
+    // handled apart.
+    DirtyRegion dirty{32 * 32};
 };
 
 }  // namespace quindel

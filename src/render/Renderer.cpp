@@ -135,9 +135,23 @@ void Renderer::drawTitleScreen()
 
 // The overlay pictures are smaller than the rectangle; the canvas clips the
 // copy to the picture, so the rest keeps what was drawn before.
-void Renderer::drawPauseOverlay()
+void Renderer::drawPauseOverlay(std::string_view resumeText)
 {
     target.copy(pausePicture.get(), 0, 0, OverlayWidth, OverlayHeight, OverlayX, OverlayY);
+    // Centred on the sign's label, in the hall of fame's letters; a space,
+    // or anything the letters do not have, leaves the label's paper.
+    const auto shown = std::min<std::size_t>(resumeText.size(), PauseLabelWidth / CharWidth);
+    int x = OverlayX + (OverlayWidth - static_cast<int>(shown) * CharWidth) / 2;
+    for (std::size_t i = 0; i < shown; ++i, x += CharWidth) {
+        const char c = resumeText[i];
+        int glyph = -1;
+        if (c >= '0' && c <= '9')
+            glyph = c - '0';
+        else if (c >= 'A' && c <= 'Z')
+            glyph = c - 'A' + 10;
+        if (glyph >= 0)
+            target.copy(charStrip.get(), CharWidth * glyph, 0, CharWidth, CharHeight, x, PauseLabelY);
+    }
 }
 
 void Renderer::drawLevelClearOverlay()

@@ -40,6 +40,9 @@ public:
     static constexpr int OverlayY = 200;
     static constexpr int OverlayWidth = 300;
     static constexpr int OverlayHeight = 200;
+    // The label on the pause sign the resume keys are written on.
+    static constexpr int PauseLabelY = OverlayY + 92;
+    static constexpr int PauseLabelWidth = 232;
     static constexpr int CharWidth = 8;
     static constexpr int CharHeight = 14;
     static constexpr int HallNameX = 48;
@@ -62,7 +65,9 @@ public:
 
     void drawBackground();
     void drawTitleScreen();
-    void drawPauseOverlay();
+    // The pause sign, with the keys that take the game on again written on
+    // its label ("PRESS PAUSE OR ESC").
+    void drawPauseOverlay(std::string_view resumeText);
     void drawLevelClearOverlay();
     void drawGameOverOverlay();
     // Nothing for an index outside 0..19.

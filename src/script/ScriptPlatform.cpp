@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/VirtualKeyCodes.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DialogHost.h"
 
@@ -17,7 +18,7 @@ void report(const std::function<void()>& print)
 
 }  // namespace
 
-ScriptPlatform::ScriptPlatform(std::istream& script, std::ostream& out, std::ostream& errors, Failure fail)
+ScriptPlatform::ScriptPlatform(ScriptSource& script, std::ostream& out, std::ostream& errors, Failure fail)
     : script(script), out(out), errors(errors), fail(fail)
 {}
 
@@ -39,9 +40,17 @@ std::optional<Message> ScriptPlatform::waitEvent(std::optional<std::uint32_t> de
             waits.pop_back();
             continue;
         }
-        if (!std::getline(script, line))
+        // Whoever feeds the script through a pipe sees the answer to each
+        // line before the game waits for the next.
+        out.flush();
+        const ScriptSource::Status status = script.next(line);
+        if (status == ScriptSource::Status::End)
             return endOfScript();
         ++lineNumber;
+        if (status == ScriptSource::Status::TooLong)
+            reject("longer than " + std::to_string(ScriptSource::MaxLine) + " bytes", false);
+        if (status == ScriptSource::Status::Failed)
+            reject("cannot be read (" + script.error() + ")", false);
         const ScriptCommand::Parsed parsed = ScriptCommand::parse(line);
         if (!parsed.command)
             reject(parsed.error);
@@ -60,6 +69,16 @@ std::optional<Message> ScriptPlatform::execute(const ScriptCommand& command)
         virtualClock.setBase(static_cast<std::int64_t>(command.number));
         return std::nullopt;
     case Kind::Key:
+        if (!dialogs.empty()) {
+            // A script speaks to a dialog with two keys only: Enter clicks
+            // its default button, Escape cancels; any other key changes
+            // nothing (the dialog's own keyboard rules are the window's).
+            if (command.number == vk::Return)
+                dialogs.back()->click(OkId);
+            else if (command.number == vk::Escape)
+                dialogs.back()->cancel();
+            return Message{};
+        }
         return Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(command.number), 0};
     case Kind::Menu:
         if (!dialogs.empty())
@@ -104,8 +123,8 @@ std::optional<Message> ScriptPlatform::execute(const ScriptCommand& command)
         report(reports.keys);
         return std::nullopt;
     case Kind::Shot:
-        if (reports.shot)
-            reports.shot(*command.text);
+        if (reports.shot && !reports.shot(*command.text))
+            reject("cannot write the picture to " + *command.text);
         return std::nullopt;
     }
     return std::nullopt;
@@ -129,10 +148,13 @@ std::optional<Message> ScriptPlatform::endOfScript()
     return Message{MessageTarget::MainWindow, MessageCode::Command, static_cast<std::uint32_t>(command::Exit), 0};
 }
 
-void ScriptPlatform::reject(const std::string& reason)
+void ScriptPlatform::reject(const std::string& reason, bool showLine)
 {
     out.flush();
-    errors << "script line " << lineNumber << ": " << reason << ": " << line << '\n';
+    errors << "script line " << lineNumber << ": " << reason;
+    if (showLine)
+        errors << ": " << line;
+    errors << '\n';
     errors.flush();
     fail(2);
     std::abort();  // fail never returns; this keeps the promise if it did

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "script/ScriptCommand.h"
+#include "script/ScriptSource.h"
 #include "script/VirtualClock.h"
 #include "widgets/UiPlatform.h"
 
@@ -31,16 +32,17 @@ public:
         std::function<void()> board;
         std::function<void()> hallOfFame;
         std::function<void()> keys;
-        std::function<void(const std::string& file)> shot;
+        // False when the picture could not be written, which stops the run.
+        std::function<bool(const std::string& file)> shot;
     };
 
-    ScriptPlatform(std::istream& script, std::ostream& out, std::ostream& errors, Failure fail);
+    ScriptPlatform(ScriptSource& script, std::ostream& out, std::ostream& errors, Failure fail);
 
     std::optional<Message> waitEvent(std::optional<std::uint32_t> deadline) override;
     Clock& clock() override { return virtualClock; }
     void attach(MessagePump&) override {}
     void present() override {}
-    void showMessageBox(std::string_view, std::string_view) override {}
+    bool showsMessageBoxes() const override { return false; }
     void dialogOpened(DialogHost& dialog) override;
     void dialogClosed(DialogHost& dialog) override;
 
@@ -56,9 +58,9 @@ private:
     // Carries out one line; a message for the pump when the line makes one.
     std::optional<Message> execute(const ScriptCommand& command);
     std::optional<Message> endOfScript();
-    [[noreturn]] void reject(const std::string& reason);
+    [[noreturn]] void reject(const std::string& reason, bool showLine = true);
 
-    std::istream& script;
+    ScriptSource& script;
     std::ostream& out;
     std::ostream& errors;
     Failure fail;

@@ -1,5 +1,7 @@
 #include "script/VirtualClock.h"
 
+#include <limits>
+
 #include "messages/Deadline.h"
 
 namespace quindel {
@@ -26,7 +28,12 @@ std::uint64_t VirtualClock::absolute(std::uint32_t deadline) const
 
 std::int64_t VirtualClock::seconds() const
 {
-    return base + static_cast<std::int64_t>(ms / 1000);
+    // A base near the end of the 64-bit seconds stays there rather than
+    // wrapping around as the clock goes on.
+    const auto passed = static_cast<std::int64_t>(ms / 1000);
+    if (base > std::numeric_limits<std::int64_t>::max() - passed)
+        return std::numeric_limits<std::int64_t>::max();
+    return base + passed;
 }
 
 }  // namespace quindel

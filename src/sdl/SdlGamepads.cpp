@@ -10,15 +10,19 @@ std::optional<PadAction> actionOfButton(Uint8 button)
 {
     switch (button) {
     case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-        return PadAction::MoveLeft;
+        return PadAction::Left;
     case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-        return PadAction::MoveRight;
+        return PadAction::Right;
     case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-        return PadAction::Drop;
+        return PadAction::Down;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+        return PadAction::Up;
+    case SDL_CONTROLLER_BUTTON_BACK:
+        return PadAction::Back;
     case SDL_CONTROLLER_BUTTON_A:
-        return PadAction::TurnRight;
+        return PadAction::A;
     case SDL_CONTROLLER_BUTTON_B:
-        return PadAction::TurnLeft;
+        return PadAction::B;
     case SDL_CONTROLLER_BUTTON_START:
         return PadAction::Start;
     default:
@@ -128,8 +132,8 @@ std::optional<PadAction> SdlGamepads::stick(Pad& pad, Uint8 axis, int value, std
         if (after == before)
             return std::nullopt;
         // Straight from one side to the other: let go of the first, press the second.
-        const auto right = side(pad, PadAction::MoveRight, after == StickAxis::Side::Positive, now);
-        const auto left = side(pad, PadAction::MoveLeft, after == StickAxis::Side::Negative, now);
+        const auto right = side(pad, PadAction::Right, after == StickAxis::Side::Positive, now);
+        const auto left = side(pad, PadAction::Left, after == StickAxis::Side::Negative, now);
         return left ? left : right;
     }
     if (axis == SDL_CONTROLLER_AXIS_LEFTY) {
@@ -137,8 +141,10 @@ std::optional<PadAction> SdlGamepads::stick(Pad& pad, Uint8 axis, int value, std
         const StickAxis::Side after = pad.y.update(value);
         if (after == before)
             return std::nullopt;
-        // Up on the stick does nothing, as up on the d-pad does nothing.
-        return side(pad, PadAction::Drop, after == StickAxis::Side::Positive, now);
+        // Straight from one side to the other: let go of the first, press the second.
+        const auto down = side(pad, PadAction::Down, after == StickAxis::Side::Positive, now);
+        const auto up = side(pad, PadAction::Up, after == StickAxis::Side::Negative, now);
+        return up ? up : down;
     }
     return std::nullopt;
 }

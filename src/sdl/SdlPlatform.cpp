@@ -107,7 +107,12 @@ bool SdlPlatform::open(std::string& error, const Options& options)
     // pixels, and the canvas and the font are drawn for those.
     const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI
         | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    sdlWindow = SDL_CreateWindow(title.c_str(), 10, 10, Canvas::Width, Canvas::Height + MenuBarHeight, flags);
+    windowedWidth = std::max(options.width, Canvas::Width);
+    windowedHeight = std::max(options.height, Canvas::Height + MenuBarHeight);
+    windowedX = options.x;
+    windowedY = options.y;
+    sdlWindow = SDL_CreateWindow(title.c_str(), windowedX.value_or(SDL_WINDOWPOS_UNDEFINED),
+                                 windowedY.value_or(SDL_WINDOWPOS_UNDEFINED), windowedWidth, windowedHeight, flags);
     if (sdlWindow == nullptr) {
         error = SDL_GetError();
         return false;
@@ -122,9 +127,12 @@ bool SdlPlatform::open(std::string& error, const Options& options)
     }
     // One 800 x 600 picture and a menu need no GPU: the software renderer on
     // the window's own framebuffer starts in a millisecond where a GL context
-    // takes 300 ms (Mesa's llvmpipe under Xvfb), and presents a frame in
-    // about 2 ms. SDL_RENDER_DRIVER and SDL_FRAMEBUFFER_ACCELERATION still
-    // choose otherwise.
+    // takes 300 ms (Mesa's llvmpipe under Xvfb, more at 4K), and with it a
+    // frame scales and sends only what changed: a moved capsule costs some
+    // 40 us even at 3840 x 2160. A GPU could save those microseconds only
+    // after slowing the first frame. SDL_RENDER_DRIVER and
+    // SDL_FRAMEBUFFER_ACCELERATION still choose otherwise; the canvas then
+    // goes through a texture and every frame is drawn whole.
     if (SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr)
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     if (SDL_GetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION) == nullptr)
@@ -136,19 +144,15 @@ bool SdlPlatform::open(std::string& error, const Options& options)
         error = SDL_GetError();
         return false;
     }
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, Canvas::Width,
-                                Canvas::Height);
-    if (texture == nullptr) {
-        error = SDL_GetError();
+    windowPicture = WindowPicture::create(error, sdlWindow, renderer, canvas);
+    if (!windowPicture)
         return false;
-    }
     IMGUI_CHECKVERSION();
     ImGui::CreateContext();
     imguiStarted = true;
     ImGuiIO& io = ImGui::GetIO();
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
-    io.ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard;
     applyStyle();
     relayout();
     ImGui_ImplSDL2_InitForSDLRenderer(sdlWindow);
@@ -168,8 +172,11 @@ void SdlPlatform::relayout()
         outputWidth = windowWidth;
         outputHeight = windowHeight;
     }
+    // Fullscreen can end without the game (a browser's Escape): the menu's
+    // check mark and the next toggle follow the window as it is.
+    fullscreen = (SDL_GetWindowFlags(sdlWindow) & SDL_WINDOW_FULLSCREEN) != 0;
     display = DisplayLayout(windowWidth, windowHeight, outputWidth, outputHeight, integerScaling);
-    SDL_SetTextureScaleMode(texture, display.smooth() ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    windowPicture->relayout(display);
     if (display.fontPixels() != fontPixels)
         loadFont(display.fontPixels());
 }
@@ -235,8 +242,7 @@ SdlPlatform::~SdlPlatform()
     gamepads.closeAll();
     if (controllersStarted)
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-    if (texture != nullptr)
-        SDL_DestroyTexture(texture);
+    windowPicture.reset();
     if (renderer != nullptr)
         SDL_DestroyRenderer(renderer);
     if (sdlWindow != nullptr)
@@ -256,12 +262,20 @@ std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> timer
     }
     if (const auto due = gamepads.takeDue(now))
         return padPress(*due);
+    if (const auto key = keyRepeat.takeDue(now)) {
+        if (menuBar.isActive())
+            return Message{};
+        return Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(*key),
+                       keyflag::Repeat};
+    }
     std::optional<std::uint32_t> deadline = timerDeadline;
     const auto earlier = [&deadline](std::uint32_t when) {
         if (!deadline || isEarlier(when, *deadline))
             deadline = when;
     };
     if (const auto repeat = gamepads.nextDeadline())
+        earlier(*repeat);
+    if (const auto repeat = keyRepeat.nextDeadline())
         earlier(*repeat);
     if (controllersStarted)
         earlier(gamepads.nextPoll());
@@ -288,6 +302,8 @@ std::optional<Message> SdlPlatform::waitEvent(std::optional<std::uint32_t> timer
 
 std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
 {
+    if (heldKeys.swallow(event, !dialogs.empty()))
+        return Message{};
     ImGui_ImplSDL2_ProcessEvent(&event);
     if (SdlGamepads::isPadEvent(event)) {
         const auto action = gamepads.handle(event, sdlClock.now());
@@ -303,12 +319,21 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
         case SDL_WINDOWEVENT_RESTORED:
             return messageOf(MessageCode::Paint, static_cast<std::uint32_t>(RedrawRequest::RedrawFull));
         case SDL_WINDOWEVENT_FOCUS_LOST:
+        case SDL_WINDOWEVENT_MINIMIZED:
+            // Nothing held can be let go where the game does not hear it.
             gamepads.releaseAll();
+            keyRepeat.releaseAll();
+            return messageOf(MessageCode::ActivateApp, 0);
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            return messageOf(MessageCode::ActivateApp, 1);
+        case SDL_WINDOWEVENT_MOVED:
+            noteWindowed();
             return Message{};
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_DISPLAY_CHANGED:
             // The canvas keeps its pixels; only where and how large they
             // are shown changes.
+            noteWindowed();
             relayout();
             if (shown)
                 frame();
@@ -327,6 +352,7 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
         return Message{};
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
+        altAlone = false;
         mouseX = static_cast<float>(event.button.x);
         mouseY = static_cast<float>(event.button.y);
         // A press opens a menu or a popup; its window shows a frame later.
@@ -337,11 +363,18 @@ std::optional<Message> SdlPlatform::translate(const SDL_Event& event)
         frame();
         return Message{};
     case SDL_TEXTINPUT:
-        if (!dialogs.empty() || menuBar.isOpen())
+        if (!dialogs.empty())
             frame();
         return Message{};
     case SDL_KEYUP:
-        if (!dialogs.empty() || menuBar.isOpen())
+        keyRepeat.release(virtualKeyOf(event.key.keysym.sym));
+        if ((event.key.keysym.sym == SDLK_LALT || event.key.keysym.sym == SDLK_RALT) && altAlone && dialogs.empty()) {
+            altAlone = false;
+            menuBar.state().toggleBar();
+            menuChanged();
+            return Message{};
+        }
+        if (!dialogs.empty())
             frame();
         return Message{};
     default:
@@ -355,6 +388,11 @@ std::optional<Message> SdlPlatform::keyDown(const SDL_KeyboardEvent& event)
     const std::uint16_t mods = event.keysym.mod;
     const std::int32_t key = virtualKeyOf(sym);
     const bool letter = sym >= SDLK_a && sym <= SDLK_z;
+    const bool isAlt = sym == SDLK_LALT || sym == SDLK_RALT;
+    // Alt pressed and let go alone lights the menu bar; anything between
+    // makes it a combination instead.
+    if (event.repeat == 0)
+        altAlone = isAlt;
     // F11 and Alt+Enter belong to the window, not to the game: taken here,
     // before any key reaches the menu, a dialog or the window procedure, and
     // once per press however long they are held.
@@ -364,49 +402,82 @@ std::optional<Message> SdlPlatform::keyDown(const SDL_KeyboardEvent& event)
             toggleFullscreen();
         return Message{};
     }
-    if ((mods & KMOD_ALT) != 0) {
+    if ((mods & KMOD_ALT) != 0 && !isAlt) {
         // Alt combinations belong to the window system: the menu, Alt+F4.
         if (sym == SDLK_F4 && dialogs.empty())
             return messageOf(MessageCode::Destroy);
-        if (letter && dialogs.empty() && menuBar.openByMnemonic(static_cast<char>(sym))) {
-            frame();
-            frame();
-        }
+        if (letter && dialogs.empty() && menuBar.state().altLetter(static_cast<char>(sym)).taken)
+            menuChanged();
         return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
     }
-    if (menuBar.isOpen()) {
-        if (letter)
-            menuBar.typeWhileOpen(static_cast<char>(sym));
-        frame();
-        frame();
+    if (dialogs.empty() && key == vk::F10 && event.repeat == 0) {
+        menuBar.state().toggleBar();
+        menuChanged();
         return Message{};
     }
-    if ((mods & KMOD_CTRL) != 0 && key != vk::Control)
+    if (menuBar.isActive()) {
+        menuKey(key);
+        return Message{};
+    }
+    if (isAlt)
         return messageOf(MessageCode::SysKeyDown, static_cast<std::uint32_t>(key));
+    if ((mods & KMOD_CTRL) != 0 && key != vk::Control)
+        return Message{MessageTarget::MainWindow, MessageCode::SysKeyDown, static_cast<std::uint32_t>(key),
+                       keyflag::Control};
     if (!dialogs.empty())
         frame();
     if (key == 0)
         return Message{};
-    return messageOf(MessageCode::KeyDown, static_cast<std::uint32_t>(key));
+    std::int32_t flags = 0;
+    if ((mods & KMOD_SHIFT) != 0)
+        flags |= keyflag::Shift;
+    if (event.repeat != 0) {
+        // The game repeats its keys itself, whatever the desktop's pace.
+        if (ownKeyRepeat)
+            return Message{};
+        flags |= keyflag::Repeat;
+    } else if (ownKeyRepeat) {
+        keyRepeat.press(key, sdlClock.now());
+    }
+    return Message{MessageTarget::MainWindow, MessageCode::KeyDown, static_cast<std::uint32_t>(key), flags};
+}
+
+void SdlPlatform::menuKey(std::int32_t key)
+{
+    const MenuState::Result result = menuBar.state().key(key);
+    if (result.command && windowPump != nullptr)
+        windowPump->post(messageOf(MessageCode::Command, static_cast<std::uint32_t>(*result.command)));
+    menuChanged();
+}
+
+void SdlPlatform::menuChanged()
+{
+    // A menu that opens shows its window a frame later.
+    frame();
+    frame();
 }
 
 Message SdlPlatform::padPress(PadAction action)
 {
-    // The menu open takes keys from the game; so it does the pad's.
-    if (menuBar.isOpen())
+    // Back is the pad's way into the menu, as F10 is the keyboard's; while
+    // the menu is lit the pad works it.
+    if (action == PadAction::Back && dialogs.empty()) {
+        menuBar.state().toggleBar();
+        menuChanged();
         return Message{};
+    }
+    if (menuBar.isActive()) {
+        static constexpr std::int32_t keys[] = {vk::Left, vk::Right, vk::Down, vk::Return, vk::Escape, vk::Return, vk::Up, 0};
+        menuKey(keys[static_cast<std::size_t>(action)]);
+        return Message{};
+    }
     return messageOf(MessageCode::PadPress, static_cast<std::uint32_t>(action));
 }
 
 void SdlPlatform::present()
 {
-    SDL_Rect dirty;
-    if (canvas.takeDirtyRect(dirty)) {
-        const SDL_Surface* surface = canvas.surface();
-        const auto* pixels = static_cast<const std::uint8_t*>(surface->pixels) + dirty.y * surface->pitch
-            + dirty.x * surface->format->BytesPerPixel;
-        SDL_UpdateTexture(texture, &dirty, pixels, surface->pitch);
-    }
+    // The frame takes what the canvas changed; any frame shows the canvas
+    // as it is.
     if (!shown) {
         SDL_ShowWindow(sdlWindow);
         shown = true;
@@ -414,6 +485,9 @@ void SdlPlatform::present()
         if (trace != nullptr) {
             const auto now = std::chrono::system_clock::now().time_since_epoch();
             *trace << "first-frame " << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << std::endl;
+            // How the window came up: the size it has when not fullscreen.
+            *trace << "display window " << windowedWidth << 'x' << windowedHeight << " fullscreen "
+                   << (fullscreen ? 1 : 0) << " integer " << (integerScaling ? 1 : 0) << std::endl;
         }
         return;
     }
@@ -462,34 +536,61 @@ void SdlPlatform::frame()
         DialogView::draw(*dialogs.back(), dialogFont, std::floor(left), std::floor(top), width, height);
     }
     ImGui::Render();
-    // The bars around the canvas: the dark of the game's own backdrop, so
-    // the picture seems to float on it.
-    // Only the bars are filled: the canvas covers the rest, and a 4K frame
-    // need not be written twice.
-    const int right = canvasRect.x + canvasRect.width;
-    const int bottom = canvasRect.y + canvasRect.height;
-    const SDL_Rect bars[] = {{0, 0, display.outputWidth(), canvasRect.y},
-                             {0, bottom, display.outputWidth(), display.outputHeight() - bottom},
-                             {0, canvasRect.y, canvasRect.x, canvasRect.height},
-                             {right, canvasRect.y, display.outputWidth() - right, canvasRect.height}};
-    SDL_SetRenderDrawColor(renderer, 12, 14, 28, 255);
-    SDL_RenderFillRects(renderer, bars, 4);
-    const SDL_Rect client{canvasRect.x, canvasRect.y, canvasRect.width, canvasRect.height};
-    SDL_RenderCopy(renderer, texture, nullptr, &client);
     ImDrawData* drawData = ImGui::GetDrawData();
     toOutputPixels(*drawData, scale);
-    ImGui_ImplSDLRenderer_RenderDrawData(drawData);
-    SDL_RenderPresent(renderer);
+    windowPicture->frame(*drawData);
     // Handled after the frame, as a menu command is: it may open a dialog.
     if (chosen && windowPump != nullptr)
         windowPump->post(messageOf(MessageCode::Command, static_cast<std::uint32_t>(*chosen)));
+    // The window hears when a menu takes the keyboard and when it lets go.
+    if (menuBar.isActive() != menuLoop && windowPump != nullptr) {
+        menuLoop = menuBar.isActive();
+        windowPump->post(messageOf(menuLoop ? MessageCode::EnterMenuLoop : MessageCode::ExitMenuLoop));
+        keyRepeat.releaseAll();
+    }
 }
 
-void SdlPlatform::showMessageBox(std::string_view caption, std::string_view text)
+void SdlPlatform::setOwnKeyRepeat(bool on)
 {
-    const std::string title(caption);
-    const std::string message(text);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), message.c_str(), sdlWindow);
+    ownKeyRepeat = on;
+    keyRepeat.releaseAll();
+}
+
+void SdlPlatform::noteWindowed()
+{
+    // A fullscreen or maximised window's size is the screen's, not the
+    // player's choice of window.
+    const Uint32 flags = SDL_GetWindowFlags(sdlWindow);
+    if ((flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED)) != 0)
+        return;
+    SDL_GetWindowSize(sdlWindow, &windowedWidth, &windowedHeight);
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(sdlWindow, &x, &y);
+    windowedX = x;
+    windowedY = y;
+}
+
+SdlPlatform::Options SdlPlatform::shownAs() const
+{
+    Options options;
+    options.fullscreen = fullscreen;
+    options.integerScaling = integerScaling;
+    options.width = windowedWidth;
+    options.height = windowedHeight;
+    options.x = windowedX;
+    options.y = windowedY;
+    return options;
+}
+
+void SdlPlatform::dialogOpened(DialogHost& dialog)
+{
+    dialogs.push_back(&dialog);
+    // Nothing held through the opening types into the dialog: keys until
+    // they are let go, a pad's direction until it is pressed again.
+    heldKeys.takeFromKeyboard();
+    gamepads.releaseAll();
+    keyRepeat.releaseAll();
 }
 
 void SdlPlatform::dialogClosed(DialogHost& dialog)

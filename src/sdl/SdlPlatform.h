@@ -14,9 +14,12 @@ namespace quindel {
 class Canvas;
 }
 
+#include "messages/KeyRepeat.h"
 #include "sdl/DisplayLayout.h"
+#include "sdl/HeldKeys.h"
 #include "sdl/SdlClock.h"
 #include "sdl/SdlGamepads.h"
+#include "sdl/WindowPicture.h"
 #include "widgets/MenuBar.h"
 #include "widgets/UiPlatform.h"
 
@@ -35,7 +38,16 @@ public:
         std::string title = "Quindel";
         bool fullscreen = false;
         bool integerScaling = false;
+        // The window's size and place when it is not fullscreen; none puts
+        // it where the desktop likes.
+        int width = Canvas::Width;
+        int height = Canvas::Height + MenuBarHeight;
+        std::optional<int> x;
+        std::optional<int> y;
     };
+    // How the window is shown now, to start the same way next time: its
+    // size and place are the ones it has when not fullscreen.
+    Options shownAs() const;
 
     // Null when SDL, the window or its renderer cannot be made; the reason is
     // in error. The window shows the canvas, which must outlive the platform.
@@ -52,8 +64,10 @@ public:
     Clock& clock() override { return sdlClock; }
     void attach(MessagePump& pump) override { windowPump = &pump; }
     void present() override;
-    void showMessageBox(std::string_view caption, std::string_view text) override;
-    void dialogOpened(DialogHost& dialog) override { dialogs.push_back(&dialog); }
+    bool showsMessageBoxes() const override { return true; }
+    void setMenuChecked(int commandId, bool on) override { menuBar.setChecked(commandId, on); }
+    void setOwnKeyRepeat(bool on) override;
+    void dialogOpened(DialogHost& dialog) override;
     void dialogClosed(DialogHost& dialog) override;
     // Desktop fullscreen: the window covers the screen at the desktop's own
     // mode, which is never changed.
@@ -62,6 +76,9 @@ public:
     bool isFullscreen() const { return fullscreen; }
     bool isIntegerScaling() const { return integerScaling; }
     const DisplayLayout& layout() const { return display; }
+    // What the window shows, and what the last frame sent it.
+    WindowPicture& picture() { return *windowPicture; }
+    const WindowPicture& picture() const { return *windowPicture; }
 
     // Where timing lines go (first frame, tick error) when measuring; none
     // by default.
@@ -76,8 +93,13 @@ private:
     bool open(std::string& error, const Options& options);
     std::optional<Message> translate(const SDL_Event& event);
     std::optional<Message> keyDown(const SDL_KeyboardEvent& event);
-    // A pad's action for the window, which knows the key bound to it.
+    // A pad's action for the menu, or for the window, which knows the key
+    // bound to it.
     Message padPress(PadAction action);
+    // A key for the menu while it is lit or open; a command it chooses is
+    // posted to the window.
+    void menuKey(std::int32_t key);
+    void menuChanged();
     // Lays the window out again for its current size and settings, with the
     // font rasterised for it.
     void relayout();
@@ -92,7 +114,7 @@ private:
     MenuBar menuBar{MenuTemplate::mainMenu()};
     SDL_Window* sdlWindow = nullptr;
     SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
+    std::unique_ptr<WindowPicture> windowPicture;
     bool sdlStarted = false;
     bool imguiStarted = false;
     bool rendererBackendStarted = false;
@@ -104,6 +126,20 @@ private:
     int fontPixels = 0;
     ImFont* dialogFont = nullptr;
     SdlGamepads gamepads;
+    bool altAlone = false;
+    // The window's own key repeat, and whether it stands in for the
+    // desktop's.
+    KeyRepeat keyRepeat;
+    bool ownKeyRepeat = false;
+    // Whether the window was told a menu is open (it waits for its player).
+    bool menuLoop = false;
+    // The window's size and place when last seen not fullscreen.
+    int windowedWidth = Canvas::Width;
+    int windowedHeight = Canvas::Height + MenuBarHeight;
+    std::optional<int> windowedX;
+    std::optional<int> windowedY;
+    void noteWindowed();
+    HeldKeys heldKeys;
     float mouseX = -1.0f;
     float mouseY = -1.0f;
     std::ostream* trace = nullptr;

@@ -10,9 +10,10 @@ namespace quindel {
 enum class SampleHandle : std::uint32_t { None = 0 };
 enum class SongHandle : std::uint32_t { None = 0 };
 
-// The seven calls the sound player makes. The game never talks to a sound
-// library directly, so the tests can record these calls and a machine with no
-// audio device runs the game silently.
+// The seven calls the sound player has always made, and the player's
+// controls over what is heard. The game never talks to a sound library
+// directly, so the tests can record these calls and a machine with no audio
+// device runs the game silently.
 class AudioLayer {
 public:
     virtual ~AudioLayer() = default;
@@ -32,6 +33,16 @@ public:
     virtual void freeSong(SongHandle song) = 0;
     // Stops all sound and releases everything, the samples included.
     virtual void close() = 0;
+
+    // 0 (off) to 10 (full); values outside are clamped. Both start at 10.
+    virtual void setMusicVolume(int volume) = 0;
+    virtual void setEffectsVolume(int volume) = 0;
+    // Silences music and effects alike without touching the volumes.
+    virtual void setMuted(bool muted) = 0;
+    // The song stops where it is and goes on from there; a song started
+    // while paused plays.
+    virtual void pauseMusic() = 0;
+    virtual void resumeMusic() = 0;
 };
 
 }  // namespace quindel

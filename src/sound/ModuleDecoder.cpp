@@ -2,20 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include <libopenmpt/libopenmpt.h>
 
+#include "sound/MusicFile.h"
+
 namespace quindel {
-
-namespace {
-
-// The largest module we are willing to read; ours are a few dozen kilobytes.
-constexpr std::streamoff MaxModuleBytes = 64 * 1024 * 1024;
-
-}  // namespace
 
 void ModuleDecoder::ModuleDeleter::operator()(openmpt_module* module) const
 {
@@ -24,17 +17,8 @@ void ModuleDecoder::ModuleDeleter::operator()(openmpt_module* module) const
 
 std::unique_ptr<ModuleDecoder> ModuleDecoder::fromFile(const std::string& file)
 {
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in)
-        return nullptr;
-    const std::streamoff size = in.tellg();
-    if (size <= 0 || size > MaxModuleBytes)
-        return nullptr;
-    std::vector<std::byte> data(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(data.data()), size))
-        return nullptr;
-    return fromMemory(data);
+    const std::optional<std::vector<std::byte>> data = MusicFile::read(file);
+    return data ? fromMemory(*data) : nullptr;
 }
 
 std::unique_ptr<ModuleDecoder> ModuleDecoder::fromMemory(std::span<const std::byte> data)

@@ -5,7 +5,9 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "sound/Mixer.h"
 #include "sound/ModuleDecoder.h"
+#include "sound/MusicFile.h"
 
 namespace quindel {
 
@@ -17,11 +19,6 @@ constexpr int ChunkFrames = 1024;
 
 }  // namespace
 
-void SdlAudioLayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const
-{
-    Mix_FreeChunk(chunk);
-}
-
 SdlAudioLayer::SdlAudioLayer() = default;
 
 SdlAudioLayer::~SdlAudioLayer()
@@ -29,7 +26,7 @@ SdlAudioLayer::~SdlAudioLayer()
     close();
 }
 
-void SdlAudioLayer::init(int mixRate, int maxChannels, std::uint32_t)
+void SdlAudioLayer::init(int mixRate, int, std::uint32_t)
 {
     if (subsystemStarted)
         return;
@@ -41,20 +38,39 @@ void SdlAudioLayer::init(int mixRate, int maxChannels, std::uint32_t)
         return;
     }
     mixerOpen = true;
-    Mix_AllocateChannels(maxChannels);
+    // The effects are mixed by our own mixer, not on SDL_mixer's channels.
+    Mix_AllocateChannels(0);
+    int rate = 0;
+    int channels = 0;
     Uint16 format = 0;
-    Mix_QuerySpec(&deviceRate, &format, &deviceChannels);
+    Mix_QuerySpec(&rate, &format, &channels);
+    mixer = std::make_unique<Mixer>(rate, channels);
+    Mix_HookMusic(&SdlAudioLayer::mixHook, this);
+    hookInstalled = true;
 }
 
 SampleHandle SdlAudioLayer::loadSample(const std::string& file)
 {
     if (!mixerOpen)
         return SampleHandle::None;
-    Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
+    const std::optional<std::vector<std::byte>> bytes = MusicFile::read(file);
+    if (!bytes)
+        return SampleHandle::None;
+    // SDL_mixer reads the wave and converts it to the device's rate and
+    // channels; the mixer keeps its own copy of the frames.
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
     if (chunk == nullptr)
         return SampleHandle::None;
+    const std::span<const std::int16_t> frames(reinterpret_cast<const std::int16_t*>(chunk->abuf),
+                                               chunk->alen / sizeof(std::int16_t));
+    int index = 0;
+    {
+        const std::lock_guard<std::mutex> hold(mixLock);
+        index = mixer->addSample(frames);
+    }
+    Mix_FreeChunk(chunk);
     const std::uint32_t handle = nextHandle++;
-    loadedSamples.emplace(handle, std::unique_ptr<Mix_Chunk, ChunkDeleter>(chunk));
+    loadedSamples.emplace(handle, index);
     return static_cast<SampleHandle>(handle);
 }
 
@@ -63,8 +79,8 @@ void SdlAudioLayer::playSound(SampleHandle sample)
     const auto found = loadedSamples.find(static_cast<std::uint32_t>(sample));
     if (found == loadedSamples.end())
         return;
-    // All channels busy just means this one is not heard.
-    Mix_PlayChannel(-1, found->second.get(), 0);
+    const std::lock_guard<std::mutex> hold(mixLock);
+    mixer->play(found->second);
 }
 
 SongHandle SdlAudioLayer::loadSong(const std::string& file)
@@ -84,13 +100,9 @@ void SdlAudioLayer::playSong(SongHandle song)
     const auto found = loadedSongs.find(static_cast<std::uint32_t>(song));
     if (found == loadedSongs.end())
         return;
-    // Swapping the song only while the hook is off keeps the audio thread
-    // from ever seeing a half-changed pointer: Mix_HookMusic takes the
-    // device lock.
-    stopHook();
     playing = found->second.get();
-    Mix_HookMusic(&SdlAudioLayer::mixSong, this);
-    hookInstalled = true;
+    const std::lock_guard<std::mutex> hold(mixLock);
+    mixer->setSong(playing);
 }
 
 void SdlAudioLayer::freeSong(SongHandle song)
@@ -98,19 +110,63 @@ void SdlAudioLayer::freeSong(SongHandle song)
     const auto found = loadedSongs.find(static_cast<std::uint32_t>(song));
     if (found == loadedSongs.end())
         return;
-    if (playing == found->second.get())
-        stopHook();
+    if (playing == found->second.get()) {
+        // Out of the mix before it goes, so the audio thread never sees it freed.
+        const std::lock_guard<std::mutex> hold(mixLock);
+        mixer->setSong(nullptr);
+        playing = nullptr;
+    }
     loadedSongs.erase(found);
+}
+
+void SdlAudioLayer::setMusicVolume(int volume)
+{
+    if (!mixer)
+        return;
+    const std::lock_guard<std::mutex> hold(mixLock);
+    mixer->setMusicVolume(volume);
+}
+
+void SdlAudioLayer::setEffectsVolume(int volume)
+{
+    if (!mixer)
+        return;
+    const std::lock_guard<std::mutex> hold(mixLock);
+    mixer->setEffectsVolume(volume);
+}
+
+void SdlAudioLayer::setMuted(bool muted)
+{
+    if (!mixer)
+        return;
+    const std::lock_guard<std::mutex> hold(mixLock);
+    mixer->setMuted(muted);
+}
+
+void SdlAudioLayer::pauseMusic()
+{
+    if (!mixer)
+        return;
+    const std::lock_guard<std::mutex> hold(mixLock);
+    mixer->pauseMusic();
+}
+
+void SdlAudioLayer::resumeMusic()
+{
+    if (!mixer)
+        return;
+    const std::lock_guard<std::mutex> hold(mixLock);
+    mixer->resumeMusic();
 }
 
 void SdlAudioLayer::close()
 {
-    if (mixerOpen) {
+    if (mixerOpen)
         stopHook();
-        Mix_HaltChannel(-1);
-    }
+    playing = nullptr;
     loadedSongs.clear();
     loadedSamples.clear();
+    mixer.reset();
     if (mixerOpen) {
         Mix_CloseAudio();
         mixerOpen = false;
@@ -123,23 +179,25 @@ void SdlAudioLayer::close()
 
 void SdlAudioLayer::stopHook()
 {
+    // Mix_HookMusic takes the device's lock: once it returns, the audio
+    // thread is out of the hook for good.
     if (hookInstalled) {
         Mix_HookMusic(nullptr, nullptr);
         hookInstalled = false;
     }
-    playing = nullptr;
 }
 
-void SdlAudioLayer::mixSong(void* self, std::uint8_t* stream, int length)
+void SdlAudioLayer::mixHook(void* self, std::uint8_t* stream, int length)
 {
     auto* layer = static_cast<SdlAudioLayer*>(self);
-    if (layer->playing == nullptr || length <= 0)
+    if (length <= 0)
         return;
-    // The device was opened for signed 16-bit samples, and only the channel
+    // The device was opened for signed 16-bit samples; only the channel
     // count and rate may have been changed by SDL.
-    std::span<std::int16_t> out(reinterpret_cast<std::int16_t*>(stream),
-                                static_cast<std::size_t>(length) / sizeof(std::int16_t));
-    layer->playing->render(out, layer->deviceChannels, layer->deviceRate);
+    const std::span<std::int16_t> out(reinterpret_cast<std::int16_t*>(stream),
+                                      static_cast<std::size_t>(length) / sizeof(std::int16_t));
+    const std::lock_guard<std::mutex> hold(layer->mixLock);
+    layer->mixer->mix(out);
 }
 
 }  // namespace quindel

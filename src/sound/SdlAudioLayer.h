@@ -3,18 +3,19 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <mutex>
 
 #include "sound/AudioLayer.h"
 
-struct Mix_Chunk;
-
 namespace quindel {
 
+class Mixer;
 class ModuleDecoder;
 
-// Samples on SDL2_mixer's channels; modules decoded by libopenmpt and fed in
-// through the mixer's music hook, so both are heard together. With no device
-// it loads nothing and stays silent.
+// SDL2_mixer opens the device and converts the wave samples to its format;
+// the game's own Mixer, fed through the mixer's music hook, mixes the song
+// decoded by libopenmpt, the effects, the volumes and the limiter. With no
+// device it loads nothing and stays silent.
 class SdlAudioLayer final : public AudioLayer {
 public:
     SdlAudioLayer();
@@ -29,25 +30,27 @@ public:
     void playSong(SongHandle song) override;
     void freeSong(SongHandle song) override;
     void close() override;
+    void setMusicVolume(int volume) override;
+    void setEffectsVolume(int volume) override;
+    void setMuted(bool muted) override;
+    void pauseMusic() override;
+    void resumeMusic() override;
 
     // Whether a device was opened; false means everything is silent.
     bool isOpen() const { return mixerOpen; }
 
 private:
-    static void mixSong(void* self, std::uint8_t* stream, int length);
+    static void mixHook(void* self, std::uint8_t* stream, int length);
     void stopHook();
 
-    struct ChunkDeleter {
-        void operator()(Mix_Chunk* chunk) const;
-    };
-
-    std::map<std::uint32_t, std::unique_ptr<Mix_Chunk, ChunkDeleter>> loadedSamples;
+    // Held by the audio thread for one buffer's mix and by every call that
+    // changes what the mix holds.
+    std::mutex mixLock;
+    std::unique_ptr<Mixer> mixer;
+    std::map<std::uint32_t, int> loadedSamples;
     std::map<std::uint32_t, std::unique_ptr<ModuleDecoder>> loadedSongs;
     std::uint32_t nextHandle = 1;
-    // Read only by the audio thread, and only while the hook is installed.
     ModuleDecoder* playing = nullptr;
-    int deviceRate = 0;
-    int deviceChannels = 0;
     bool subsystemStarted = false;
     bool mixerOpen = false;
     bool hookInstalled = false;

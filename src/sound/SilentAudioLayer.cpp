@@ -22,4 +22,14 @@ void SilentAudioLayer::freeSong(SongHandle) {}
 
 void SilentAudioLayer::close() {}
 
+void SilentAudioLayer::setMusicVolume(int) {}
+
+void SilentAudioLayer::setEffectsVolume(int) {}
+
+void SilentAudioLayer::setMuted(bool) {}
+
+void SilentAudioLayer::pauseMusic() {}
+
+void SilentAudioLayer::resumeMusic() {}
+
 }  // namespace quindel

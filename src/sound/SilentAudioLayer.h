@@ -15,6 +15,11 @@ public:
     void playSong(SongHandle song) override;
     void freeSong(SongHandle song) override;
     void close() override;
+    void setMusicVolume(int volume) override;
+    void setEffectsVolume(int volume) override;
+    void setMuted(bool muted) override;
+    void pauseMusic() override;
+    void resumeMusic() override;
 };
 
 }  // namespace quindel

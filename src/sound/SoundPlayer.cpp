@@ -1,5 +1,6 @@
 #include "sound/SoundPlayer.h"
 
+#include <algorithm>
 #include <string>
 
 #include "sound/SoundRequestObserver.h"
@@ -37,12 +38,18 @@ void SoundPlayer::playSong(int index)
     currentSong = audio.loadSong(std::string(SongFiles[static_cast<std::size_t>(index)]));
     audio.playSong(currentSong);
     songIsLoaded = true;
+    isPaused = false;
 }
 
 void SoundPlayer::playMoveSound()
 {
     if (requestObserver != nullptr)
         requestObserver->moveRequested();
+    audio.playSound(moveSample);
+}
+
+void SoundPlayer::previewMoveSound()
+{
     audio.playSound(moveSample);
 }
 
@@ -63,6 +70,36 @@ void SoundPlayer::playClearSound(CellColor color)
     default:
         break;
     }
+}
+
+void SoundPlayer::setMusicVolume(int volume)
+{
+    musicLevel = std::clamp(volume, 0, MaxVolume);
+    audio.setMusicVolume(musicLevel);
+}
+
+void SoundPlayer::setEffectsVolume(int volume)
+{
+    effectsLevel = std::clamp(volume, 0, MaxVolume);
+    audio.setEffectsVolume(effectsLevel);
+}
+
+void SoundPlayer::setMuted(bool muted)
+{
+    isMuted = muted;
+    audio.setMuted(muted);
+}
+
+void SoundPlayer::pauseMusic()
+{
+    isPaused = true;
+    audio.pauseMusic();
+}
+
+void SoundPlayer::resumeMusic()
+{
+    isPaused = false;
+    audio.resumeMusic();
 }
 
 }  // namespace quindel

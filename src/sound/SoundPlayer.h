@@ -32,6 +32,7 @@ public:
     static constexpr int MixRate = 44100;
     static constexpr int MaxChannels = 32;
     static constexpr std::uint32_t InitFlags = 8;
+    static constexpr int MaxVolume = 10;
 
     explicit SoundPlayer(AudioLayer& layer);
     ~SoundPlayer();
@@ -42,8 +43,26 @@ public:
     // is already playing starts it again from its beginning.
     void playSong(int index);
     void playMoveSound();
+    // The move tick heard outside the game (a volume being set): not one of
+    // the game's requests, so nobody is told of it.
+    void previewMoveSound();
     // A colour other than White, Blue or Green plays nothing.
     void playClearSound(CellColor color);
+
+    // What the player hears, none of it a request of the game's, so the
+    // scripted run prints none of it. Volumes run from 0 (off) to 10 (full)
+    // and are clamped to that.
+    void setMusicVolume(int volume);
+    void setEffectsVolume(int volume);
+    void setMuted(bool muted);
+    // The song stands still where it is until resumed; the next song asked
+    // for plays whether or not the music was paused.
+    void pauseMusic();
+    void resumeMusic();
+    int musicVolume() const { return musicLevel; }
+    int effectsVolume() const { return effectsLevel; }
+    bool muted() const { return isMuted; }
+    bool musicPaused() const { return isPaused; }
 
     bool songLoaded() const { return songIsLoaded; }
     void setObserver(SoundRequestObserver* observer) { requestObserver = observer; }
@@ -57,6 +76,10 @@ private:
     SampleHandle blueSample = SampleHandle::None;
     SampleHandle greenSample = SampleHandle::None;
     bool songIsLoaded = false;
+    int musicLevel = MaxVolume;
+    int effectsLevel = MaxVolume;
+    bool isMuted = false;
+    bool isPaused = false;
 };
 
 }  // namespace quindel

@@ -18,7 +18,7 @@ bool inRange(int index)
 
 }  // namespace
 
-HallOfFame::HallOfFame(std::filesystem::path path) : file(std::move(path))
+HallOfFame::HallOfFame(std::filesystem::path path) : file(std::move(path), "new results")
 {
     load();
 }
@@ -44,12 +44,38 @@ void HallOfFame::load()
 {
     // The presets stand wherever the file is missing, short or unreadable.
     setPresets();
-    file.readInto(table);
+    rankUnsaved(file.readInto(table));
 }
 
 void HallOfFame::save()
 {
-    file.writeFrom(table);
+    // A table read whole and unchanged since is not written back: another
+    // game may have entered a result in the meantime.
+    if (fileLacksTable)
+        synchronize();
+}
+
+void HallOfFame::synchronize()
+{
+    setPresets();
+    if (file.update(table, [this](std::size_t bytesRead) { return rankUnsaved(bytesRead); })) {
+        unsavedResults.clear();
+        fileLacksTable = false;
+    }
+}
+
+bool HallOfFame::rankUnsaved(std::size_t bytesRead)
+{
+    // A result that no longer makes the table (other games scored higher
+    // meanwhile) is dropped: it could only sink further.
+    bool changed = false;
+    std::erase_if(unsavedResults, [this, &changed](const Result& result) {
+        const bool entered = rank(result.name, result.score);
+        changed = changed || entered;
+        return !entered;
+    });
+    fileLacksTable = changed || bytesRead < TableSize;
+    return fileLacksTable;
 }
 
 const char* HallOfFame::nameAt(int index) const
@@ -125,12 +151,22 @@ bool HallOfFame::qualifies(std::int32_t newScore) const
 
 void HallOfFame::insert(std::string_view name, std::int32_t newScore)
 {
+    // Taken aside, since the name may be a view of a slot of this very table,
+    // which the reading overwrites.
+    unsavedResults.push_back({std::string(name), newScore});
+    // A name typed in at game over would otherwise live only in memory until
+    // the run ends normally; a crash or a kill would lose it.
+    synchronize();
+}
+
+bool HallOfFame::rank(std::string_view name, std::int32_t newScore)
+{
     // Ties go below the entries already there.
     int i = 0;
     while (i < EntryCount && scoreAt(i) >= newScore)
         ++i;
     if (i == EntryCount)
-        return;
+        return false;
     for (int j = EntryCount - 1; j > i; --j) {
         setScoreAt(j, scoreAt(j - 1));
         // Through nameView, so a slot without a NUL moves as at most 10 bytes.
@@ -138,9 +174,7 @@ void HallOfFame::insert(std::string_view name, std::int32_t newScore)
     }
     setScoreAt(i, newScore);
     setNameAt(i, name);
-    // A name typed in at game over would otherwise live only in memory until
-    // the run ends normally; a crash or a kill would lose it.
-    save();
+    return true;
 }
 
 void HallOfFame::addScore(std::int32_t points)

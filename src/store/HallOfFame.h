@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/DataFile.h"
 
@@ -15,6 +17,11 @@ namespace quindel {
 //
 // highscore.dat is the table itself, 120 bytes with no header: eight 11-byte
 // name slots, then eight signed 32-bit little-endian scores.
+//
+// Another game may be open on the same file. So an insert reads the file
+// afresh and ranks the new result among what is there now, under one lock with
+// its save, and the save at the end of the run writes only what this run has
+// not yet got into the file: neither game writes over the other's results.
 class HallOfFame final {
 public:
     static constexpr int EntryCount = 8;
@@ -27,7 +34,7 @@ public:
 
     // Presets, then the file over them.
     explicit HallOfFame(std::filesystem::path file = "highscore.dat");
-    // Writes the table back at the end of the run.
+    // Saves at the end of the run what the file still lacks.
     ~HallOfFame();
     // One table per file: a copy would write the file a second time.
     HallOfFame(const HallOfFame&) = delete;
@@ -45,8 +52,10 @@ public:
 
     // Only a score above the eighth place enters; equal is not enough.
     bool qualifies(std::int32_t score) const;
-    // Ranks the result below every entry with the same score, the name cut
-    // to 10 characters, and saves the table at once when it changed.
+    // Reads the file again, ranks the result below every entry with the
+    // same score, the name cut to 10 characters, and saves the table at once
+    // when it changed. A result that cannot be saved stays in the table for
+    // the rest of the run.
     void insert(std::string_view name, std::int32_t score);
 
     std::int32_t currentScore() const { return score; }
@@ -54,10 +63,24 @@ public:
     // Saturates at the ends of the 32-bit range instead of wrapping.
     void addScore(std::int32_t points);
 
+    // The presets, the file over them, and this run's unsaved results.
     void load();
+    // Writes the table when the file lacks part of it: a short or missing
+    // file (the presets fill it) or a result whose save failed.
     void save();
 
 private:
+    struct Result final {
+        std::string name;
+        std::int32_t score = 0;
+    };
+
+    // Ranks the results not yet saved into a table just read, given how many
+    // bytes the file held; true when the file lacks part of the table now.
+    bool rankUnsaved(std::size_t bytesRead);
+    // Whether the result entered the table.
+    bool rank(std::string_view name, std::int32_t score);
+    void synchronize();
     void setPresets();
     void setNameAt(int index, std::string_view name);
     void setScoreAt(int index, std::int32_t value);
@@ -65,6 +88,8 @@ private:
     std::array<unsigned char, TableSize> table{};
     std::int32_t score = 0;
     DataFile file;
+    std::vector<Result> unsavedResults;
+    bool fileLacksTable = false;
 };
 
 }  // namespace quindel

@@ -8,7 +8,7 @@
 
 namespace quindel {
 
-KeyBindings::KeyBindings(std::filesystem::path path) : file(std::move(path))
+KeyBindings::KeyBindings(std::filesystem::path path) : file(std::move(path), "key changes")
 {
     load();
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/VirtualKeyCodes.h"
@@ -62,5 +63,9 @@ constexpr std::optional<std::string_view> keyNameOf(std::int32_t code)
             return key.name;
     return std::nullopt;
 }
+
+// How a key is written for the player to read: a named key's name, a
+// letter, a digit, F1 to F12; empty for a code that names no key.
+std::string keyLabel(std::int32_t code);
 
 }  // namespace quindel

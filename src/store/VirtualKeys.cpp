@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/Ascii.h"
+#include "store/KeySlot.h"
 
 namespace quindel {
 
@@ -56,6 +57,21 @@ std::int16_t vkKeyScan(char character)
             return static_cast<std::int16_t>(ShiftState | key.code);
     }
     return NoKey;
+}
+
+std::string keyLabel(std::int32_t code)
+{
+    if (const auto name = keyNameOf(code))
+        return std::string(*name);
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
+        return std::string(1, static_cast<char>(code));
+    if (code >= vk::F1 && code < vk::F1 + 12)
+    {
+        std::string label = "F";
+        label += std::to_string(code - vk::F1 + 1);
+        return label;
+    }
+    return {};
 }
 
 }  // namespace quindel

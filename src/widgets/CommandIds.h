@@ -11,6 +11,9 @@ inline constexpr int Settings = 120;
 inline constexpr int Highscores = 121;
 inline constexpr int Fullscreen = 122;
 inline constexpr int IntegerScaling = 123;
+inline constexpr int Sound = 126;
+inline constexpr int PauseWhenInactive = 127;
+inline constexpr int FastKeyRepeat = 128;
 }  // namespace command
 
 // The dialog templates of resources/ui/dialogs.rc.
@@ -19,6 +22,8 @@ inline constexpr int HallOfFame = 115;
 inline constexpr int NewGame = 116;
 inline constexpr int NameEntry = 117;
 inline constexpr int KeyOptions = 118;
+inline constexpr int Sound = 129;
+inline constexpr int About = 130;
 }  // namespace dialog
 
 // The two buttons every dialog has: Enter presses the first, Escape and the

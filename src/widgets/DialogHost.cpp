@@ -89,16 +89,20 @@ void DialogHost::run()
     while (!ended) {
         const Message message = pump.get();
         if (message.target == MessageTarget::Dialog) {
-            if (message.code == MessageCode::Command)
-                procedure.command(*this, static_cast<int>(message.wParam));
+            if (message.code == MessageCode::Command) {
+                lastCommand = static_cast<int>(message.wParam);
+                procedure.command(*this, lastCommand);
+                if (ended && endedBy == 0)
+                    endedBy = lastCommand;
+            }
             continue;
         }
         switch (message.code) {
         case MessageCode::KeyDown:
-            key(static_cast<int>(message.wParam));
+            key(static_cast<int>(message.wParam), (message.lParam & keyflag::Shift) != 0);
             break;
         case MessageCode::PadPress:
-            key(owner.padKey(static_cast<PadAction>(message.wParam)));
+            pad(static_cast<PadAction>(message.wParam));
             break;
         case MessageCode::Destroy:
             // The main window is closing under the dialog: close the dialog
@@ -175,10 +179,27 @@ int DialogHost::position(int controlId) const
     return control != nullptr ? control->position : 0;
 }
 
+void DialogHost::slide(int controlId, int value)
+{
+    Control* control = find(controlId);
+    if (control == nullptr)
+        return;
+    const int before = control->position;
+    setPosition(controlId, value);
+    if (control->position != before)
+        procedure.valueChanged(*this, controlId);
+}
+
 void DialogHost::setPosition(int controlId, int value)
 {
     if (Control* control = find(controlId))
         control->position = std::clamp(value, control->rangeMin, control->rangeMax);
+}
+
+void DialogHost::setTrackFormat(int controlId, std::string format)
+{
+    if (Control* control = find(controlId))
+        control->trackFormat = std::move(format);
 }
 
 void DialogHost::setItemText(int controlId, std::string_view text)
@@ -254,12 +275,304 @@ void DialogHost::click(int controlId)
     }
 }
 
-void DialogHost::key(int virtualKey)
+namespace {
+
+bool takesFocus(const DialogHost::Control& control)
 {
-    if (virtualKey == vk::Return)
-        post(OkId);
-    else if (virtualKey == vk::Escape)
+    switch (control.layout->kind) {
+    case ControlKind::StaticText:
+    case ControlKind::GroupBox:
+        return false;
+    case ControlKind::RadioButton:
+        // A group of radio buttons is one stop, at its checked button.
+        return control.checked;
+    default:
+        return (control.layout->style & StyleTabStop) != 0;
+    }
+}
+
+bool typesText(const DialogHost::Control& control)
+{
+    return control.layout->kind == ControlKind::EditField && (control.layout->style & StyleReadOnly) == 0;
+}
+
+bool isPushButton(const DialogHost::Control& control)
+{
+    return control.layout->kind == ControlKind::PushButton || control.layout->kind == ControlKind::DefaultPushButton;
+}
+
+// The letters a pad's player steps through in a name: what the keyboard
+// would type most, in the order an arcade's name entry offers them.
+constexpr std::string_view PadLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .-";
+
+}  // namespace
+
+int DialogHost::nextFocus(bool backwards) const
+{
+    const auto count = static_cast<int>(controlStates.size());
+    int at = -1;
+    for (int i = 0; i < count; ++i)
+        if (controlStates[static_cast<std::size_t>(i)].layout->id == focusId)
+            at = i;
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((at < 0 ? (backwards ? 0 : -1) : at) + (backwards ? -step : step) + 2 * count) % count;
+        const Control& candidate = controlStates[static_cast<std::size_t>(index)];
+        if (takesFocus(candidate))
+            return candidate.layout->id;
+    }
+    return focusId;
+}
+
+void DialogHost::moveFocus(bool backwards)
+{
+    setFocus(nextFocus(backwards));
+}
+
+void DialogHost::stepRadio(int step)
+{
+    // The group: from the radio button that starts it to the next start.
+    std::vector<int> group;
+    bool inFocusedGroup = false;
+    for (const Control& control : controlStates) {
+        if (control.layout->kind != ControlKind::RadioButton) {
+            if (inFocusedGroup)
+                break;
+            group.clear();
+            continue;
+        }
+        if ((control.layout->style & StyleGroup) != 0) {
+            if (inFocusedGroup)
+                break;
+            group.clear();
+        }
+        group.push_back(control.layout->id);
+        inFocusedGroup = inFocusedGroup || control.layout->id == focusId;
+    }
+    if (!inFocusedGroup || group.empty())
+        return;
+    const auto at = std::find(group.begin(), group.end(), focusId) - group.begin();
+    const auto count = static_cast<std::ptrdiff_t>(group.size());
+    const int reached = group[static_cast<std::size_t>((at + step + count) % count)];
+    setFocus(reached);
+    // The dialog is told as by a click, and checks the button itself.
+    click(reached);
+}
+
+void DialogHost::stepTrackBar(Control& control, int virtualKey)
+{
+    const int id = control.layout->id;
+    switch (virtualKey) {
+    case vk::Left:
+    case vk::Up:
+        slide(id, control.position - 1);
+        break;
+    case vk::Right:
+    case vk::Down:
+        slide(id, control.position + 1);
+        break;
+    case vk::PageUp:
+        slide(id, control.position - 5);
+        break;
+    case vk::PageDown:
+        slide(id, control.position + 5);
+        break;
+    case vk::Home:
+        slide(id, control.rangeMin);
+        break;
+    case vk::End:
+        slide(id, control.rangeMax);
+        break;
+    default:
+        break;
+    }
+}
+
+void DialogHost::stepList(Control& control, int virtualKey)
+{
+    const int last = static_cast<int>(control.items.size()) - 1;
+    if (last < 0)
+        return;
+    int selection = control.selection;
+    switch (virtualKey) {
+    case vk::Up:
+        selection = selection < 0 ? 0 : selection - 1;
+        break;
+    case vk::Down:
+        selection = selection + 1;
+        break;
+    case vk::PageUp:
+        selection = selection - 3;
+        break;
+    case vk::PageDown:
+        selection = selection < 0 ? 2 : selection + 3;
+        break;
+    case vk::Home:
+        selection = 0;
+        break;
+    case vk::End:
+        selection = last;
+        break;
+    default:
+        return;
+    }
+    control.selection = std::clamp(selection, 0, last);
+}
+
+void DialogHost::pressDefault()
+{
+    // A push button with the focus answers Enter; else the default one.
+    const Control* focused = find(focusId);
+    if (focused != nullptr && isPushButton(*focused)) {
+        click(focused->layout->id);
+        return;
+    }
+    for (const Control& control : controlStates)
+        if (control.layout->kind == ControlKind::DefaultPushButton) {
+            click(control.layout->id);
+            return;
+        }
+    post(OkId);
+}
+
+void DialogHost::key(int virtualKey, bool shift)
+{
+    if (procedure.keyPressed(*this, virtualKey))
+        return;
+    Control* focused = find(focusId);
+    switch (virtualKey) {
+    case vk::Return:
+        pressDefault();
+        return;
+    case vk::Escape:
         cancel();
+        return;
+    case vk::Tab:
+        moveFocus(shift);
+        return;
+    default:
+        break;
+    }
+    // What an edit field types with is the field's (the window's text input
+    // puts it there).
+    if (focused == nullptr || typesText(*focused))
+        return;
+    switch (focused->layout->kind) {
+    case ControlKind::RadioButton:
+        if (virtualKey == vk::Left || virtualKey == vk::Up)
+            stepRadio(-1);
+        else if (virtualKey == vk::Right || virtualKey == vk::Down)
+            stepRadio(1);
+        else if (virtualKey == vk::Space)
+            click(focusId);
+        break;
+    case ControlKind::TrackBar:
+        stepTrackBar(*focused, virtualKey);
+        break;
+    case ControlKind::ListBox:
+        stepList(*focused, virtualKey);
+        break;
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton:
+        if (virtualKey == vk::Space)
+            click(focusId);
+        else if (virtualKey == vk::Left || virtualKey == vk::Up)
+            moveFocus(true);
+        else if (virtualKey == vk::Right || virtualKey == vk::Down)
+            moveFocus(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void DialogHost::padLetter(Control& field, PadAction action)
+{
+    std::string& text = field.text;
+    const auto letterAt = [](char c) {
+        const std::size_t at = PadLetters.find(ascii::toUpper(c));
+        return at == std::string_view::npos ? std::size_t{0} : at;
+    };
+    switch (action) {
+    case PadAction::Up:
+    case PadAction::Down: {
+        if (text.empty()) {
+            typeText(field.layout->id, std::string(1, PadLetters.front()));
+            break;
+        }
+        const std::size_t count = PadLetters.size();
+        const std::size_t now = letterAt(text.back());
+        const char next = PadLetters[(now + (action == PadAction::Up ? 1 : count - 1)) % count];
+        text.pop_back();
+        typeText(field.layout->id, std::string(1, next));
+        break;
+    }
+    case PadAction::Right:
+        // A new letter starts where the last one stood in the alphabet's
+        // beginning; one that would not fit is not added.
+        typeText(field.layout->id, std::string(1, PadLetters.front()));
+        break;
+    case PadAction::Left:
+        if (!text.empty())
+            text.pop_back();
+        break;
+    default:
+        return;
+    }
+    ++field.textRevision;
+}
+
+void DialogHost::pad(PadAction action)
+{
+    Control* focused = find(focusId);
+    switch (action) {
+    case PadAction::B:
+        cancel();
+        return;
+    case PadAction::Start:
+        pressDefault();
+        return;
+    case PadAction::A:
+        if (focused != nullptr && (isPushButton(*focused) || focused->layout->kind == ControlKind::RadioButton))
+            click(focusId);
+        else
+            pressDefault();
+        return;
+    case PadAction::Back:
+        return;
+    default:
+        break;
+    }
+    const bool forward = action == PadAction::Right || action == PadAction::Down;
+    if (focused != nullptr && typesText(*focused)) {
+        padLetter(*focused, action);
+        return;
+    }
+    const bool vertical = action == PadAction::Up || action == PadAction::Down;
+    if (focused != nullptr) {
+        switch (focused->layout->kind) {
+        case ControlKind::ListBox:
+            if (vertical) {
+                stepList(*focused, forward ? vk::Down : vk::Up);
+                return;
+            }
+            break;
+        case ControlKind::RadioButton:
+            if (vertical) {
+                stepRadio(forward ? 1 : -1);
+                return;
+            }
+            break;
+        case ControlKind::TrackBar:
+            if (!vertical) {
+                stepTrackBar(*focused, forward ? vk::Right : vk::Left);
+                return;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    moveFocus(!forward);
 }
 
 bool DialogHost::giveValue(int controlId, std::string_view value)
@@ -272,7 +585,7 @@ bool DialogHost::giveValue(int controlId, std::string_view value)
         const auto number = readSignedSaturating(value);
         if (!number)
             return false;
-        control->position = static_cast<int>(std::clamp<long long>(*number, control->rangeMin, control->rangeMax));
+        slide(controlId, static_cast<int>(std::clamp<long long>(*number, control->rangeMin, control->rangeMax)));
         break;
     }
     case ControlKind::EditField:

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/PadInput.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DialogTemplate.h"
 
@@ -35,6 +36,12 @@ public:
         // The selection the list last scrolled into view, so a change by a
         // button or a key brings the new one into view.
         int shownSelection = -1;
+        // Counts the changes made to an edit field's text from outside the
+        // field (a pad's letters, a value), so the view takes them over.
+        std::string trackFormat = "%d";
+        int textRevision = 0;
+        int shownTextRevision = 0;
+        bool caretToEnd = false;
     };
 
     DialogHost(DialogOwner& owner, const DialogTemplate& layout, DialogProcedure& procedure);
@@ -53,6 +60,11 @@ public:
     void setRange(int controlId, int low, int high);
     int position(int controlId) const;
     void setPosition(int controlId, int value);
+    // A track bar's position moved by the player (a key, the pad, the mouse,
+    // a script's value): the procedure is told when it changed.
+    void slide(int controlId, int value);
+    // How a track bar writes its position on itself; "%d" unless set.
+    void setTrackFormat(int controlId, std::string format);
     void setItemText(int controlId, std::string_view text);
     std::string itemText(int controlId) const;
     void addString(int controlId, std::string_view text);
@@ -69,8 +81,20 @@ public:
     // What the player (or a script) does.
     // A click: push buttons and radio buttons send their command.
     void click(int controlId);
-    // Enter clicks the default push button, Escape cancels.
-    void key(int virtualKey);
+    // A key, as Windows dialogs take it: Tab and Shift+Tab move the focus
+    // over the controls that take it, in template order; the arrows move
+    // within a group of radio buttons (clicking the one they reach) and step
+    // a track bar or a list; Space presses the focused button; Enter presses
+    // the focused push button or else the default one; Escape cancels. Keys
+    // an edit field types with are the field's own. The procedure sees every
+    // key first and may take it.
+    void key(int virtualKey, bool shift = false);
+    // A gamepad's press: the directions move the focus, step what is
+    // focused or, in an edit field, choose its letters (up and down change
+    // the last letter, right adds one, left takes one away); A presses the
+    // focused button or else the default one, Start the default one, B
+    // cancels.
+    void pad(PadAction action);
     // A value given to a control: the track bar's position, clamped; the edit
     // field's text as if typed; a list's item equal to the value, ignoring
     // case. Other controls keep what they have. False when the value cannot
@@ -99,9 +123,22 @@ public:
     int focusedControl() const { return focusId; }
     // The control that asked for the keyboard focus, once.
     std::optional<int> takeFocusRequest();
+    // The command that ended the dialog: OK (1), Cancel (2) or another
+    // control's; 0 while none did.
+    int result() const { return endedBy; }
 
 private:
     void post(int controlId);
+    // The next control in the focus order after the focused one (before it
+    // when backwards); a group of radio buttons is one stop, its checked one.
+    int nextFocus(bool backwards) const;
+    void moveFocus(bool backwards);
+    // The radio button an arrow reaches in the focused one's group.
+    void stepRadio(int step);
+    void stepTrackBar(Control& control, int virtualKey);
+    void stepList(Control& control, int virtualKey);
+    void pressDefault();
+    void padLetter(Control& field, PadAction action);
 
     DialogOwner& owner;
     const DialogTemplate& dialogLayout;
@@ -111,6 +148,8 @@ private:
     int focusId = -1;
     bool focusPending = false;
     bool ended = false;
+    int endedBy = 0;
+    int lastCommand = 0;
 };
 
 }  // namespace quindel

@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "messages/Message.h"
-#include "messages/PadInput.h"
 
 namespace quindel {
 
@@ -21,8 +20,6 @@ public:
     // A paint or a timer that arrived while the dialog is open: the window
     // handles it as always.
     virtual void forward(const Message& message) = 0;
-    // The key a pad's action stands for at this moment.
-    virtual std::int32_t padKey(PadAction action) = 0;
 };
 
 }  // namespace quindel

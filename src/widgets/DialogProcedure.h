@@ -16,6 +16,11 @@ public:
     virtual void command(DialogHost& dialog, int controlId) = 0;
     // The dialog has been ended and is going away.
     virtual void destroy(DialogHost& dialog) = 0;
+    // A key pressed while the dialog is open, before the dialog's own rules
+    // see it; true when the procedure took it.
+    virtual bool keyPressed(DialogHost&, int /*virtualKey*/) { return false; }
+    // The player moved a track bar.
+    virtual void valueChanged(DialogHost&, int /*controlId*/) {}
 };
 
 }  // namespace quindel

@@ -85,6 +85,8 @@ std::vector<DialogTemplate> DialogTemplate::parseAll(std::string_view text)
             dialog.height = line.number(3);
             dialog.centred = line[4] != "TOPLEFT";
             dialog.caption = line[5];
+            for (std::size_t i = 6; i < line.size(); ++i)
+                dialog.messageBox = dialog.messageBox || line[i] == "MESSAGEBOX";
             templates.push_back(std::move(dialog));
         } else if (templates.empty()) {
             continue;

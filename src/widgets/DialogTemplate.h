@@ -60,6 +60,9 @@ public:
     int width = 0;  // dialog units
     int height = 0;
     bool centred = true;  // else at the top left of the main window
+    // A message box: a line of text and OK, shown only where a player looks
+    // (a run without a window shows no message box).
+    bool messageBox = false;
     int fontPoints = 8;
     std::string fontFace = "MS Shell Dlg";
     std::vector<ControlTemplate> controls;

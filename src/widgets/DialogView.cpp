@@ -22,11 +22,21 @@ namespace {
 struct EditContext final {
     DialogHost* dialog = nullptr;
     int id = 0;
+    DialogHost::Control* control = nullptr;
 };
 
 int filterTypedChar(ImGuiInputTextCallbackData* data)
 {
-    const auto* context = static_cast<EditContext*>(data->UserData);
+    auto* context = static_cast<EditContext*>(data->UserData);
+    if (data->EventFlag == ImGuiInputTextFlags_CallbackAlways) {
+        // The field starts again from text put in from outside: the caret
+        // goes after it, nothing selected, as if it had been typed.
+        if (context->control->caretToEnd) {
+            data->CursorPos = data->SelectionStart = data->SelectionEnd = data->BufTextLen;
+            context->control->caretToEnd = false;
+        }
+        return 0;
+    }
     if (data->EventFlag == ImGuiInputTextFlags_CallbackEdit) {
         // Several characters in one frame, a paste, or typing in the middle:
         // what runs past the right edge is taken back at the caret, so the
@@ -93,26 +103,9 @@ void drawTrackBar(DialogHost& dialog, DialogHost::Control& control, ImVec2 origi
     ImGui::SetNextItemWidth(size.x);
     int value = control.position;
     const std::string label = "##" + std::to_string(control.layout->id);
-    if (ImGui::SliderInt(label.c_str(), &value, control.rangeMin, control.rangeMax, "level %d",
+    if (ImGui::SliderInt(label.c_str(), &value, control.rangeMin, control.rangeMax, control.trackFormat.c_str(),
                          ImGuiSliderFlags_AlwaysClamp | ImGuiSliderFlags_NoInput))
-        dialog.setPosition(control.layout->id, value);
-    if (dialog.focusedControl() == control.layout->id && !ImGui::IsAnyItemActive()) {
-        // The keys of a focused track bar: arrows step, Page keys jump, Home and End.
-        const int id = control.layout->id;
-        const auto pressed = [](ImGuiKey key) { return ImGui::IsKeyPressed(ImGui::GetKeyIndex(key)); };
-        if (pressed(ImGuiKey_LeftArrow) || pressed(ImGuiKey_UpArrow))
-            dialog.setPosition(id, control.position - 1);
-        if (pressed(ImGuiKey_RightArrow) || pressed(ImGuiKey_DownArrow))
-            dialog.setPosition(id, control.position + 1);
-        if (pressed(ImGuiKey_PageUp))
-            dialog.setPosition(id, control.position - 5);
-        if (pressed(ImGuiKey_PageDown))
-            dialog.setPosition(id, control.position + 5);
-        if (pressed(ImGuiKey_Home))
-            dialog.setPosition(id, control.rangeMin);
-        if (pressed(ImGuiKey_End))
-            dialog.setPosition(id, control.rangeMax);
-    }
+        dialog.slide(control.layout->id, value);
     // Tick marks on both sides, one per position, as the bar's style asks.
     if ((control.layout->style & StyleAutoTicks) == 0 || control.rangeMax <= control.rangeMin)
         return;
@@ -156,8 +149,8 @@ void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size
     std::array<char, 256> buffer{};
     const std::size_t length = std::min(control.text.size(), buffer.size() - 1);
     std::memcpy(buffer.data(), control.text.data(), length);
-    EditContext context{&dialog, layout.id};
-    ImGuiInputTextFlags flags = ImGuiInputTextFlags_CallbackCharFilter;
+    EditContext context{&dialog, layout.id, &control};
+    ImGuiInputTextFlags flags = ImGuiInputTextFlags_CallbackCharFilter | ImGuiInputTextFlags_CallbackAlways;
     if (readOnly)
         flags |= ImGuiInputTextFlags_ReadOnly;
     else
@@ -168,6 +161,16 @@ void drawEditField(DialogHost& dialog, DialogHost::Control& control, ImVec2 size
         ImGuiStyleVar_FramePadding,
         ImVec2(DialogView::EditMargin, std::max(0.0f, std::floor((size.y - ImGui::GetFontSize()) * 0.5f))));
     ImGui::SetNextItemWidth(size.x);
+    // Text put in from outside the field (a pad's letters) reaches a field
+    // being typed in only when it starts again from the text.
+    if (control.textRevision != control.shownTextRevision) {
+        control.shownTextRevision = control.textRevision;
+        control.caretToEnd = true;
+        if (ImGui::GetActiveID() == ImGui::GetID(label.c_str())) {
+            ImGui::ClearActiveID();
+            ImGui::SetKeyboardFocusHere();
+        }
+    }
     if (ImGui::InputText(label.c_str(), buffer.data(), buffer.size(), flags, filterTypedChar, &context))
         control.text = buffer.data();
     ImGui::PopStyleVar();
@@ -212,52 +215,14 @@ void drawStaticText(const DialogHost& dialog, const DialogHost::Control& control
     ImGui::TextUnformatted(control.text.c_str());
 }
 
-// The keys of the focused list: the arrows step the selection, the Page keys
-// a list's height, Home and End to the ends; Tab goes on to the next list.
-void listKeys(DialogHost& dialog, DialogHost::Control& control)
+void drawListBox(DialogHost& dialog, DialogHost::Control& control, ImVec2 size)
 {
-    const auto pressed = [](ImGuiKey key) { return ImGui::IsKeyPressed(ImGui::GetKeyIndex(key)); };
-    const int last = static_cast<int>(control.items.size()) - 1;
-    if (last < 0)
-        return;
-    int selection = control.selection;
-    if (pressed(ImGuiKey_UpArrow))
-        selection = selection < 0 ? 0 : selection - 1;
-    if (pressed(ImGuiKey_DownArrow))
-        selection = selection + 1;
-    if (pressed(ImGuiKey_PageUp))
-        selection = selection - 3;
-    if (pressed(ImGuiKey_PageDown))
-        selection = selection < 0 ? 2 : selection + 3;
-    if (pressed(ImGuiKey_Home))
-        selection = 0;
-    if (pressed(ImGuiKey_End))
-        selection = last;
-    if (selection != control.selection)
-        control.selection = std::clamp(selection, 0, last);
-    if (pressed(ImGuiKey_Tab)) {
-        // The lists in the order of the template, round again.
-        std::vector<int> lists;
-        for (const DialogHost::Control& other : dialog.controls())
-            if (other.layout->kind == ControlKind::ListBox)
-                lists.push_back(other.layout->id);
-        const auto at = std::find(lists.begin(), lists.end(), control.layout->id);
-        const auto count = static_cast<std::ptrdiff_t>(lists.size());
-        const std::ptrdiff_t step = ImGui::GetIO().KeyShift ? count - 1 : 1;
-        dialog.setFocus(lists[static_cast<std::size_t>(((at - lists.begin()) + step) % count)]);
-    }
-}
-
-// focused: the list had the keyboard when the frame began (a Tab moves it on
-// to the next list only once).
-void drawListBox(DialogHost& dialog, DialogHost::Control& control, ImVec2 size, bool focused)
-{
-    if (focused && !ImGui::IsAnyItemActive())
-        listKeys(dialog, control);
     const std::string label = "##" + std::to_string(control.layout->id);
     // Rows as high as the text, as a list box's are, so a short list shows
-    // three of them.
+    // three of them; the box as high as its whole rows, none cut in half.
     const float row = ImGui::GetTextLineHeight();
+    const float frame = 2.0f * ImGui::GetStyle().FramePadding.y;
+    size.y = std::max(row, std::floor((size.y - frame) / row) * row) + frame;
     const int count = static_cast<int>(control.items.size());
     const bool scroll = control.selection >= 0 && control.selection != control.shownSelection;
     if (scroll) {
@@ -282,12 +247,14 @@ void drawListBox(DialogHost& dialog, DialogHost::Control& control, ImVec2 size, 
     }
     ImGui::PopStyleVar();
     ImGui::EndListBox();
-    if (focused) {
-        const ImVec2 min = ImGui::GetItemRectMin();
-        const ImVec2 max = ImGui::GetItemRectMax();
-        ImGui::GetWindowDrawList()->AddRect(ImVec2(min.x - 2.0f, min.y - 2.0f), ImVec2(max.x + 2.0f, max.y + 2.0f),
-                                            ImGui::GetColorU32(ImGuiCol_NavHighlight), 0.0f, 0, 2.0f);
-    }
+}
+
+// The focus rectangle: a thin frame just outside the control that has the
+// keyboard, so a player without a mouse sees where the keys go.
+void drawFocusMark(ImVec2 min, ImVec2 max)
+{
+    ImGui::GetWindowDrawList()->AddRect(ImVec2(min.x - 2.0f, min.y - 2.0f), ImVec2(max.x + 2.0f, max.y + 2.0f),
+                                        ImGui::GetColorU32(ImGuiCol_NavHighlight), 0.0f, 0, 2.0f);
 }
 
 }  // namespace
@@ -342,13 +309,11 @@ void DialogView::draw(DialogHost& dialog, ImFont* font, float clientLeft, float 
     ImGui::SetNextWindowFocus();
     bool open = true;
     const std::string title = layout.caption + "##dialog" + std::to_string(layout.id);
-    const DialogHost::Control* focused = dialog.find(dialog.focusedControl());
-    // A focused track bar or list takes the arrow keys itself.
-    const bool keysTaken = focused != nullptr
-        && (focused->layout->kind == ControlKind::TrackBar || focused->layout->kind == ControlKind::ListBox);
-    const ImGuiWindowFlags flags = (keysTaken ? ImGuiWindowFlags_NoNavInputs : 0) | ImGuiWindowFlags_NoResize
-        | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings
-        | ImGuiWindowFlags_NoScrollbar | ImGuiWindowFlags_NoScrollWithMouse;
+    // The keyboard and the pad are the dialog host's; ImGui only draws and
+    // takes the mouse (and an edit field's typing).
+    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoNavInputs | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove
+        | ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoScrollbar
+        | ImGuiWindowFlags_NoScrollWithMouse;
     if (!ImGui::Begin(title.c_str(), &open, flags)) {
         ImGui::End();
         return;
@@ -360,6 +325,12 @@ void DialogView::draw(DialogHost& dialog, ImFont* font, float clientLeft, float 
     const ImVec2 origin(ImGui::GetWindowPos().x, ImGui::GetWindowPos().y + titleHeight);
     const auto focus = dialog.takeFocusRequest();
     const int keyboardAt = dialog.focusedControl();
+    const DialogHost::Control* focused = dialog.find(keyboardAt);
+    const bool typing = focused != nullptr && focused->layout->kind == ControlKind::EditField
+        && (focused->layout->style & StyleReadOnly) == 0;
+    // The focus gone from an edit field takes its caret along.
+    if (focus && !typing)
+        ImGui::ClearActiveID();
     // An edit field that does not scroll stops where this font fills it,
     // whichever font is current when a character is typed. Found again by
     // its place in the atlas each time: a new window size makes new fonts.
@@ -382,10 +353,11 @@ void DialogView::draw(DialogHost& dialog, ImFont* font, float clientLeft, float 
         const ImVec2 at = toPixels(item.rect);
         const ImVec2 size = sizeInPixels(item.rect);
         ImGui::SetCursorPos(ImVec2(at.x, at.y + titleHeight));
-        // A track bar takes the arrow keys itself (ImGui would turn a focused
-        // slider into a text field); the other controls take ImGui's focus.
-        if (focus && *focus == item.id && item.kind != ControlKind::TrackBar && item.kind != ControlKind::ListBox)
+        // Only an edit field needs ImGui's own focus, for its caret.
+        if (focus && *focus == item.id && typing) {
             ImGui::SetKeyboardFocusHere();
+            control.caretToEnd = true;
+        }
         const std::string label = item.text + "##" + std::to_string(item.id);
         switch (item.kind) {
         case ControlKind::DefaultPushButton:
@@ -413,11 +385,13 @@ void DialogView::draw(DialogHost& dialog, ImFont* font, float clientLeft, float 
             drawEditField(dialog, control, size);
             break;
         case ControlKind::ListBox:
-            drawListBox(dialog, control, size, keyboardAt == item.id);
+            drawListBox(dialog, control, size);
             break;
         case ControlKind::GroupBox:
             break;
         }
+        if (keyboardAt == item.id && item.kind != ControlKind::StaticText)
+            drawFocusMark(ImGui::GetItemRectMin(), ImGui::GetItemRectMax());
     }
     if (font != nullptr)
         ImGui::PopFont();

@@ -3,13 +3,17 @@
 #include <optional>
 #include <vector>
 
+#include "widgets/MenuState.h"
 #include "widgets/MenuTemplate.h"
 
 namespace quindel {
 
-// IDR_MENU drawn with Dear ImGui above the client area. Mnemonics are shown
-// underlined; Alt and a menu's letter opens it, an item's letter picks it
-// while its menu is open. Must be drawn inside an ImGui frame.
+// IDR_MENU drawn with Dear ImGui above the client area, and worked by the
+// mouse and by the keyboard as a Windows menu bar is: Alt or F10 lights the
+// bar, Alt and a letter opens a menu with its first item lit, the arrows go
+// over the items and to the next menu, Enter or an item's letter chooses,
+// Escape closes one level. Mnemonics are shown underlined. Must be drawn
+// inside an ImGui frame.
 class MenuBar final {
 public:
     // The menu's font and the bar's height in the window's original size;
@@ -17,25 +21,27 @@ public:
     static constexpr int FontPixels = 13;
     static constexpr int Height = 19;
 
-    explicit MenuBar(const MenuTemplate& layout) : layout(layout) {}
+    explicit MenuBar(const MenuTemplate& layout) : layout(layout), keyboard(layout) {}
 
-    // Draws the bar; the command id of an item chosen in this frame. The
-    // caller posts it: a command must not be handled inside the frame.
+    // Draws the bar and the open menu; the command id of an item chosen by
+    // the mouse in this frame. The caller posts it: a command must not be
+    // handled inside the frame.
     std::optional<int> draw(bool enabled);
 
-    // Alt with a letter: opens the menu with that mnemonic; false if none has it.
-    bool openByMnemonic(char letter);
-    // A letter typed while a menu is open picks the item with that mnemonic.
-    void typeWhileOpen(char letter) { pendingLetter = letter; }
-    bool isOpen() const { return anyOpen; }
+    // The keyboard's way in: Alt or F10 alone, Alt with a letter, and any key
+    // while the menu is active. Whatever the menu takes reaches nobody else.
+    MenuState& state() { return keyboard; }
+    const MenuState& state() const { return keyboard; }
+    bool isActive() const { return keyboard.isActive(); }
+    bool isOpen() const { return keyboard.isOpen(); }
     // An item that is a choice shows a check mark while it is on.
     void setChecked(int id, bool on);
 
 private:
+    void drawOpenMenu(float left, float top, std::optional<int>& chosen);
+
     const MenuTemplate& layout;
-    int openRequest = -1;
-    char pendingLetter = 0;
-    bool anyOpen = false;
+    MenuState keyboard;
     std::vector<int> checkedIds;
 };
 

@@ -12,6 +12,14 @@ class UiPlatform : public Platform {
 public:
     virtual void dialogOpened(DialogHost& dialog) = 0;
     virtual void dialogClosed(DialogHost& dialog) = 0;
+    // Whether message boxes appear at all: a run with nobody watching (the
+    // scripted run) shows none, and the box's command changes nothing.
+    virtual bool showsMessageBoxes() const = 0;
+    // A menu item that is a choice shows a check mark while it is on.
+    virtual void setMenuChecked(int /*commandId*/, bool /*on*/) {}
+    // Held keys repeat at the game's own pace (the first repeat after
+    // 170 ms, then every 50), or at the desktop's.
+    virtual void setOwnKeyRepeat(bool /*on*/) {}
 };
 
 }  // namespace quindel

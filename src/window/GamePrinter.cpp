@@ -53,9 +53,9 @@ void GamePrinter::printKeys()
         << game.turnRightKey() << ',' << game.dropKey() << ',' << game.pauseKey() << '\n';
 }
 
-void GamePrinter::writeShot(const std::string& file)
+bool GamePrinter::writeShot(const std::string& file)
 {
-    canvas.saveBmp(file);
+    return canvas.saveBmp(file);
 }
 
 void GamePrinter::songRequested(int index)

@@ -26,8 +26,9 @@ public:
     void printHallOfFame();
     // `keys`: keys= and the six bound codes in slot order.
     void printKeys();
-    // `shot`: the window's pixels as a 24-bit BMP.
-    void writeShot(const std::string& file);
+    // `shot`: the window's pixels as a 24-bit BMP; false when the file
+    // could not be written.
+    bool writeShot(const std::string& file);
 
     void songRequested(int index) override;
     void moveRequested() override;

@@ -1,5 +1,7 @@
 #include "window/KeyOptionsDialog.h"
 
+#include <algorithm>
+
 #include "base/VirtualKeyCodes.h"
 #include "game/Game.h"
 #include "store/KeyBindings.h"
@@ -54,6 +56,20 @@ void KeyOptionsDialog::command(DialogHost& dialog, int controlId)
     default:
         break;
     }
+}
+
+bool KeyOptionsDialog::keyPressed(DialogHost& dialog, int virtualKey)
+{
+    const int focused = dialog.focusedControl();
+    const bool onList = std::any_of(Lists.begin(), Lists.end(), [focused](const ListSlot& entry) {
+        return entry.list == focused;
+    });
+    const bool letter = virtualKey >= 'A' && virtualKey <= 'Z';
+    const bool named = keyNameOf(virtualKey).has_value() && virtualKey != vk::Tab;
+    if (!onList || !(letter || named))
+        return false;
+    dialog.selectString(focused, displayName(virtualKey));
+    return true;
 }
 
 void KeyOptionsDialog::destroy(DialogHost& dialog)

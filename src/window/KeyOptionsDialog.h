@@ -51,6 +51,10 @@ public:
     void initDialog(DialogHost& dialog) override;
     void command(DialogHost& dialog, int controlId) override;
     void destroy(DialogHost& dialog) override;
+    // A key that can be bound, pressed while one of the lists has the focus,
+    // selects its own name there: the way to choose a key is to press it.
+    // Tab still moves on to the next control.
+    bool keyPressed(DialogHost& dialog, int virtualKey) override;
 
 private:
     static void selectDefaults(DialogHost& dialog);

@@ -1,5 +1,6 @@
 #include "window/MainWindow.h"
 
+#include "game/Game.h"
 #include "messages/Clock.h"
 #include "widgets/DialogHost.h"
 #include "widgets/DialogProcedure.h"
@@ -22,7 +23,11 @@ MainWindow::MainWindow(Game& game, UiPlatform& platform, Canvas& canvas)
                         static_cast<std::uint32_t>(RedrawRequest::RedrawFull), 0});
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    owner.setStateObserver(nullptr);
+    owner.setLevelObserver(nullptr);
+}
 
 void MainWindow::sendPaint(RedrawRequest request)
 {
@@ -82,11 +87,62 @@ void MainWindow::showDialog(int templateId)
     DialogProcedure* dialogProcedure = procedure->dialogProcedure(templateId);
     if (layout == nullptr || dialogProcedure == nullptr)
         return;
+    if (layout->messageBox && !system.showsMessageBoxes())
+        return;
     DialogHost host(*this, *layout, *dialogProcedure);
     DialogHost* outer = dialog;
     dialog = &host;
+    if (trace != nullptr)
+        *trace << "dialog-open " << templateId << std::endl;
     host.run();
+    if (trace != nullptr)
+        *trace << "dialog-close " << templateId << ' ' << host.result() << std::endl;
     dialog = outer;
+}
+
+namespace {
+
+const char* stateName(GameState state)
+{
+    switch (state) {
+    case GameState::Title:
+        return "Title";
+    case GameState::Playing:
+        return "Playing";
+    case GameState::LevelClear:
+        return "LevelClear";
+    case GameState::GameOver:
+        return "GameOver";
+    case GameState::Paused:
+        return "Paused";
+    }
+    return "Unknown";
+}
+
+}  // namespace
+
+void MainWindow::setTrace(std::ostream* stream)
+{
+    trace = stream;
+    if (trace == nullptr) {
+        owner.setStateObserver(nullptr);
+        owner.setLevelObserver(nullptr);
+        return;
+    }
+    owner.setLevelObserver([this](std::uint32_t level, std::uint32_t tick) {
+        if (trace != nullptr)
+            *trace << "level " << level + 1 << " tick " << tick << std::endl;
+    });
+    *trace << "state " << stateName(owner.state()) << std::endl;
+    owner.setStateObserver([this](GameState state) {
+        if (trace != nullptr)
+            *trace << "state " << stateName(state) << std::endl;
+    });
+}
+
+void MainWindow::keepPreferences(const Preferences& start, std::function<void(const Preferences&)> keeper)
+{
+    procedure->keepPreferences(start, std::move(keeper));
 }
 
 std::int32_t MainWindow::padKey(PadAction action)

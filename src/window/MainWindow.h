@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string_view>
@@ -9,11 +10,13 @@
 #include "game/GameWindow.h"
 #include "messages/Message.h"
 #include "messages/MessagePump.h"
+#include "messages/PadInput.h"
 #include "widgets/DialogOwner.h"
 
 namespace quindel {
 
 class Canvas;
+struct Preferences;
 class DialogHost;
 class Game;
 class Renderer;
@@ -50,15 +53,24 @@ public:
     MessagePump& pump() override { return messagePump; }
     UiPlatform& platform() override { return system; }
     void forward(const Message& message) override { sendMessage(message); }
-    std::int32_t padKey(PadAction action) override;
+    // The key a pad's action stands for in play at this moment.
+    std::int32_t padKey(PadAction action);
 
     const Game& game() const { return owner; }
     Renderer& renderer();
     DialogHost* openDialog() { return dialog; }
     // The template of the last dialog asked for, whether or not it could open.
     int lastDialogRequested() const { return lastRequested; }
-    // When measuring: how late each game tick comes against its period.
-    void setTrace(std::ostream* stream) { trace = stream; }
+    // The preferences this start begins with, and who keeps them when the
+    // player changes one (the scripted run keeps none: the defaults serve).
+    void keepPreferences(const Preferences& start, std::function<void(const Preferences&)> keeper);
+
+    // When measuring or watching from outside: how late each game tick comes
+    // against its period, each change of the game's state (`state Playing`),
+    // each level that starts (`level 5 tick 300`, the level as the player
+    // counts it) and each dialog that opens and closes (`dialog-open 116`,
+    // `dialog-close 116 1` with the command that closed it).
+    void setTrace(std::ostream* stream);
 
 private:
     Game& owner;

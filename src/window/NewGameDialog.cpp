@@ -17,13 +17,22 @@ std::uint32_t NewGameDialog::intervalOf(int radioId)
     }
 }
 
+void NewGameDialog::offer(int radioId, int level)
+{
+    if (radioId >= EasyId && radioId <= HardId)
+        choice = radioId;
+    startLevel = level >= FirstLevel && level <= LastLevel ? level : FirstLevel;
+}
+
 void NewGameDialog::initDialog(DialogHost& dialog)
 {
     pause.pauseForDialog();
     dialog.checkRadioButton(EasyId, HardId, choice);
-    // The slider starts at level 1 every time; the last level is not kept.
+    // The slider starts where the dialog was told to offer: level 1, unless
+    // the player's preferences keep the last one.
     dialog.setRange(LevelBarId, FirstLevel, LastLevel);
-    dialog.setPosition(LevelBarId, FirstLevel);
+    dialog.setTrackFormat(LevelBarId, "level %d");
+    dialog.setPosition(LevelBarId, startLevel);
     dialog.setFocus(LevelBarId);
 }
 
@@ -59,6 +68,8 @@ void NewGameDialog::startGame(DialogHost& dialog)
     // A game abandoned for a new one is never compared with the hall of fame.
     game.setScore(0);
     game.playLevel();
+    if (startedGame)
+        startedGame(choice, static_cast<int>(game.levelIndex()) + 1);
     pause.resumeAfterDialog(dialog);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "widgets/CommandIds.h"
 #include "widgets/DialogProcedure.h"
@@ -32,12 +33,21 @@ public:
     void destroy(DialogHost& dialog) override;
 
     int difficultyChoice() const { return choice; }
+    // What the dialog opens with: a difficulty's radio button and a level
+    // (the player's last, kept between starts); level 1 and "normal" unless
+    // told.
+    void offer(int radioId, int level);
+    // Told of every game the dialog starts, with its choices.
+    using Started = std::function<void(int radioId, int level)>;
+    void onStarted(Started started) { startedGame = std::move(started); }
 
 private:
     void startGame(DialogHost& dialog);
 
     // Kept for the whole run, even when the dialog is cancelled; never saved.
     int choice = NormalId;
+    int startLevel = FirstLevel;
+    Started startedGame;
     Game& game;
     DialogPause pause;
 };

@@ -8,18 +8,25 @@ namespace quindel {
 std::int32_t keyForPad(PadAction action, const Game& game)
 {
     switch (action) {
-    case PadAction::MoveLeft:
+    case PadAction::Left:
         return game.moveLeftKey();
-    case PadAction::MoveRight:
+    case PadAction::Right:
         return game.moveRightKey();
-    case PadAction::Drop:
+    case PadAction::Down:
         return game.dropKey();
-    case PadAction::TurnRight:
-        return game.turnRightKey();
-    case PadAction::TurnLeft:
+    case PadAction::A:
+        // A resumes a game that waits for its player, as Start does.
+        return game.state() == GameState::Paused ? game.pauseKey() : game.turnRightKey();
+    case PadAction::B:
         return game.turnLeftKey();
     case PadAction::Start:
-        return game.state() == GameState::LevelClear ? vk::Return : game.pauseKey();
+        // Enter where Enter goes on (a cleared level, the title, a game that
+        // is over), the pause key in play.
+        return game.state() == GameState::Playing || game.state() == GameState::Paused ? game.pauseKey()
+                                                                                        : vk::Return;
+    case PadAction::Up:
+    case PadAction::Back:
+        break;
     }
     return 0;
 }

@@ -11,7 +11,7 @@ class Game;
 // The key a pad's action stands for: the key bound to it at this moment, so
 // a key rebound a moment ago is the one sent and the window's rules for keys
 // hold for the pad as they are. Start is what a pad player has for Enter
-// after a cleared level, and the pause key otherwise.
+// outside play, and the pause key in play. Up and Back stand for no key.
 std::int32_t keyForPad(PadAction action, const Game& game);
 
 }  // namespace quindel

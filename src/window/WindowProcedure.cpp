@@ -4,7 +4,10 @@
 #include "game/Game.h"
 #include "render/Renderer.h"
 #include "sound/Song.h"
+#include "sound/SoundPlayer.h"
+#include "window/NewGameDialog.h"
 #include "store/HallOfFame.h"
+#include "store/KeySlot.h"
 #include "widgets/CommandIds.h"
 #include "widgets/UiPlatform.h"
 #include "window/MainWindow.h"
@@ -13,8 +16,37 @@
 namespace quindel {
 
 WindowProcedure::WindowProcedure(MainWindow& window, Game& game, Canvas& canvas)
-    : window(window), game(game), canvas(canvas), dialogs(game)
+    : window(window), game(game), canvas(canvas), dialogs(game, settings)
 {}
+
+void WindowProcedure::keepPreferences(const Preferences& start, PlayerSettings::Keeper keeper)
+{
+    settings.keepWith(start, std::move(keeper));
+    const Preferences& p = settings.values();
+    dialogs.newGame().offer(NewGameDialog::EasyId + p.difficulty, p.level);
+    dialogs.newGame().onStarted([this](int radioId, int level) {
+        settings.change([radioId, level](Preferences& kept) {
+            kept.difficulty = radioId - NewGameDialog::EasyId;
+            kept.level = level;
+        });
+        // The next opening in this run offers the same.
+        dialogs.newGame().offer(radioId, level);
+    });
+    applyPreferences();
+}
+
+void WindowProcedure::applyPreferences()
+{
+    const Preferences& p = settings.values();
+    SoundPlayer& sound = game.soundPlayer();
+    sound.setMusicVolume(p.musicVolume);
+    sound.setEffectsVolume(p.effectsVolume);
+    sound.setMuted(p.muted);
+    UiPlatform& platform = window.platform();
+    platform.setMenuChecked(command::PauseWhenInactive, p.pauseWhenInactive);
+    platform.setMenuChecked(command::FastKeyRepeat, p.fastKeyRepeat);
+    platform.setOwnKeyRepeat(p.fastKeyRepeat);
+}
 
 WindowProcedure::~WindowProcedure() = default;
 
@@ -40,7 +72,17 @@ void WindowProcedure::handle(const Message& message)
         paint(static_cast<std::int32_t>(message.wParam));
         break;
     case MessageCode::KeyDown:
-        keyDown(static_cast<std::int32_t>(message.wParam & 0xFFFF));
+        keyDown(static_cast<std::int32_t>(message.wParam & 0xFFFF), (message.lParam & keyflag::Repeat) != 0);
+        break;
+    case MessageCode::SysKeyDown:
+        sysKeyDown(static_cast<std::int32_t>(message.wParam & 0xFFFF), message.lParam);
+        break;
+    case MessageCode::ActivateApp:
+        if (message.wParam == 0)
+            inactive();
+        break;
+    case MessageCode::EnterMenuLoop:
+        inactive();
         break;
     case MessageCode::PadPress:
         keyDown(keyForPad(static_cast<PadAction>(message.wParam), game));
@@ -61,6 +103,38 @@ void WindowProcedure::create()
 {
     drawing->loadPictures();
     game.playSong(Song::Title);
+    applyPreferences();
+}
+
+void WindowProcedure::inactive()
+{
+    if (settings.values().pauseWhenInactive && game.state() == GameState::Playing)
+        pauseGame();
+}
+
+void WindowProcedure::pauseGame()
+{
+    game.setState(GameState::Paused);
+    window.killTimer();
+    window.sendPaint(RedrawRequest::RedrawPause);
+}
+
+void WindowProcedure::resumeGame()
+{
+    game.setState(GameState::Playing);
+    game.startTimer(game.tickInterval());
+    window.sendPaint(RedrawRequest::RedrawFull);
+}
+
+void WindowProcedure::sysKeyDown(std::int32_t key, std::int32_t flags)
+{
+    // Ctrl+M mutes and unmutes everything; a Ctrl combination never reaches
+    // the game, so it takes no binding.
+    if ((flags & keyflag::Control) != 0 && key == 'M') {
+        const bool muted = !game.soundPlayer().muted();
+        game.soundPlayer().setMuted(muted);
+        settings.change([muted](Preferences& p) { p.muted = muted; });
+    }
 }
 
 void WindowProcedure::destroy()
@@ -120,17 +194,37 @@ void WindowProcedure::paint(std::int32_t request)
         draw.drawLevelPicture(game.levelIndex());
         draw.drawHallOfFame(game.hallOfFame());
         draw.drawScore(game.currentScore(), true);
-        draw.drawPauseOverlay();
+        draw.drawPauseOverlay(resumeText());
         return;
     }
     // Codes 2, 6 and any other value draw nothing.
 }
 
-void WindowProcedure::keyDown(std::int32_t key)
+std::string WindowProcedure::resumeText() const
 {
+    // Whatever key the player bound to pause, and Escape, which always does.
+    const std::string pauseKey = keyLabel(game.pauseKey());
+    if (pauseKey.empty() || game.pauseKey() == vk::Escape)
+        return "PRESS ESC";
+    return "PRESS " + pauseKey + " OR ESC";
+}
+
+void WindowProcedure::keyDown(std::int32_t key, bool repeat)
+{
+    // The game's own repeat is for moving and dropping; a held turn, pause
+    // or Enter acts once. The desktop's repeat, when the player wants it
+    // back, comes as it always came.
+    if (repeat && settings.values().fastKeyRepeat && key != game.moveLeftKey() && key != game.moveRightKey()
+        && key != game.dropKey())
+        return;
     if (key == vk::Return && game.state() == GameState::LevelClear) {
         game.advanceLevel();
         game.playLevel();
+    }
+    // The title and the game-over picture ask for a new game; Enter gives it.
+    if (key == vk::Return && (game.state() == GameState::Title || game.state() == GameState::GameOver)) {
+        window.showDialog(dialog::NewGame);
+        return;
     }
     // The first binding that matches decides alone, so a key bound twice
     // acts only as the first of its actions in this order.
@@ -146,16 +240,13 @@ void WindowProcedure::keyDown(std::int32_t key)
         // A whole tick at once, which also restarts the timer's full period.
         if (game.state() == GameState::Playing)
             window.sendMessage(Message{MessageTarget::MainWindow, MessageCode::Timer, MainWindow::GameTimerId, 0});
-    } else if (key == game.pauseKey()) {
-        if (game.state() == GameState::Paused) {
-            game.setState(GameState::Playing);
-            game.startTimer(game.tickInterval());
-            window.sendPaint(RedrawRequest::RedrawFull);
-        } else if (game.state() == GameState::Playing) {
-            game.setState(GameState::Paused);
-            window.killTimer();
-            window.sendPaint(RedrawRequest::RedrawPause);
-        }
+    } else if (key == game.pauseKey() || key == vk::Escape) {
+        // Escape, which no binding takes, pauses too: most keyboards of
+        // today have no Pause key.
+        if (game.state() == GameState::Paused)
+            resumeGame();
+        else if (game.state() == GameState::Playing)
+            pauseGame();
     }
 }
 
@@ -183,7 +274,7 @@ void WindowProcedure::command(int id)
         window.sendMessage(Message{MessageTarget::MainWindow, MessageCode::Destroy});
         break;
     case command::About:
-        window.platform().showMessageBox(AboutCaption, AboutText);
+        window.showDialog(dialog::About);
         break;
     case command::Settings:
         window.showDialog(dialog::KeyOptions);
@@ -196,6 +287,17 @@ void WindowProcedure::command(int id)
         break;
     case command::IntegerScaling:
         window.platform().toggleIntegerScaling();
+        break;
+    case command::Sound:
+        window.showDialog(dialog::Sound);
+        break;
+    case command::PauseWhenInactive:
+        settings.change([](Preferences& p) { p.pauseWhenInactive = !p.pauseWhenInactive; });
+        applyPreferences();
+        break;
+    case command::FastKeyRepeat:
+        settings.change([](Preferences& p) { p.fastKeyRepeat = !p.fastKeyRepeat; });
+        applyPreferences();
         break;
     default:
         break;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "core/RedrawRequest.h"
 #include "messages/Message.h"
 #include "window/DialogSet.h"
+#include "window/PlayerSettings.h"
 
 namespace quindel {
 
@@ -17,8 +19,6 @@ class Renderer;
 // handle(), which turns it into calls on the Game and the Renderer.
 class WindowProcedure final {
 public:
-    static constexpr std::string_view AboutCaption = "QUINDEL";
-    static constexpr std::string_view AboutText = "Quindel v1.0 - made by the Quindel crew, with SDL2 and Dear ImGui.";
 
     WindowProcedure(MainWindow& window, Game& game, Canvas& canvas);
     ~WindowProcedure();
@@ -27,15 +27,30 @@ public:
 
     Renderer& renderer();
     DialogProcedure* dialogProcedure(int templateId) { return dialogs.find(templateId); }
+    // The preferences a start begins with, and who keeps them: the volumes,
+    // the new game's first choices and the Options menu's check marks follow
+    // them from now on.
+    void keepPreferences(const Preferences& start, PlayerSettings::Keeper keeper);
+    const Preferences& preferences() const { return settings.values(); }
 
 private:
     void create();
     void destroy();
     void paint(std::int32_t request);
-    void keyDown(std::int32_t key);
+    void keyDown(std::int32_t key, bool repeat = false);
+    void sysKeyDown(std::int32_t key, std::int32_t flags);
+    // The window left, minimised, or a menu opened: a running game waits for
+    // its player, unless the player asked otherwise.
+    void inactive();
+    void pauseGame();
+    void resumeGame();
+    // The preferences' effects on the sound, the platform and the dialogs.
+    void applyPreferences();
     void command(int id);
     void tick();
     void moveByKey(void (Game::*move)());
+    // What the pause sign says takes the game on again.
+    std::string resumeText() const;
 
     MainWindow& window;
     Game& game;
@@ -44,6 +59,7 @@ private:
     // lives until the run ends).
     Canvas& canvas;
     std::unique_ptr<Renderer> drawing;
+    PlayerSettings settings;
     DialogSet dialogs;
 };
 

@@ -16,7 +16,7 @@ std::string joined(std::initializer_list<std::string_view> arguments)
 {
     std::string text;
     for (const auto argument : arguments)
-        text += "[" + std::string(argument) + "]";
+        text.append("[").append(argument).append("]");
     return text;
 }
 

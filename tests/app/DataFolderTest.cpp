@@ -1,5 +1,6 @@
 #include "app/DataFolder.h"
 
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "TempFolder.h"
 
 namespace quindel {
 namespace {
@@ -18,13 +21,7 @@ namespace fs = std::filesystem;
 // working directory and the environment variables it touched given back.
 class ScratchFolder final {
 public:
-    ScratchFolder()
-    {
-        std::string name = (fs::temp_directory_path() / "quindel-data-XXXXXX").string();
-        if (::mkdtemp(name.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        root = name;
-    }
+    ScratchFolder() : root(folder.path()) {}
     ~ScratchFolder()
     {
         std::error_code ignored;
@@ -35,7 +32,6 @@ public:
             else
                 ::unsetenv(name.c_str());
         }
-        fs::remove_all(root, ignored);
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -60,6 +56,7 @@ public:
 
 private:
     fs::path previous = fs::current_path();
+    test::TempFolder folder{"data"};
     fs::path root;
     std::vector<std::pair<std::string, std::optional<std::string>>> savedVariables;
 };
@@ -139,6 +136,39 @@ TEST(DataFolder, EntersThePlayersFolderFromTheEnvironment)
     fs::create_directories(scratch / "data" / "quindel" / "music");
     ASSERT_TRUE(DataFolder::enter(candidates, error)) << error;
     EXPECT_EQ(fs::current_path(), scratch / "data" / "quindel");
+}
+
+TEST(DataFolder, AnEmptyOrRelativeDataHomeGivesWayToTheHomeFolder)
+{
+    // XDG_DATA_HOME, HOME ("/x" is x in the scratch folder), and the player's
+    // folder in the scratch folder, null for none.
+    const std::array<const char*, 3> cases[] = {
+        {"/data", "/home", "data/quindel"},
+        {nullptr, "/home", "home/.local/share/quindel"},
+        {"", "/home", "home/.local/share/quindel"},
+        {"relative", "/home", "home/.local/share/quindel"},
+        {"", nullptr, nullptr},
+        {nullptr, "", nullptr},
+        {"relative", "relative", nullptr},
+    };
+    for (const auto& [dataHome, home, expected] : cases) {
+        SCOPED_TRACE(std::string(dataHome ? dataHome : "unset") + ", " + (home ? home : "unset"));
+        ScratchFolder scratch;
+        for (const auto& [name, value] : {std::pair{"XDG_DATA_HOME", dataHome}, {"HOME", home}})
+            scratch.setVariable(name, value && value[0] == '/' ? (scratch / (value + 1)).c_str() : value);
+        fs::create_directories(scratch / "start");
+        fs::current_path(scratch / "start");
+        std::string error;
+        const auto paths = DataFolder::enter(std::vector<fs::path>{}, error);
+        // Named in full, since the game has left the folder it started in.
+        EXPECT_EQ(paths ? paths->highscore : fs::path(), expected ? scratch / expected / "highscore.dat" : fs::path());
+        EXPECT_EQ(fs::current_path(), scratch / (expected ? expected : "start"));
+        EXPECT_EQ(error.empty(), expected != nullptr);
+        if (expected) {
+            EXPECT_EQ(fs::status(scratch / expected).permissions(), fs::perms::owner_all);
+        }
+        EXPECT_TRUE(fs::is_empty(scratch / "start"));
+    }
 }
 
 TEST(DataFolder, WithoutAHomeTheWorkingDirectoryStays)

@@ -27,6 +27,8 @@ sizes="16 24 32 48 64 128 256"
   for f in pippirul.mod century.mod arkanoid.mod beingboi.mod cockatoo.mod KPRLOTOM.wav sorry.wav click.wav laser.wav; do
     echo "$datadir/quindel/music/$f"
   done
+  echo "$datadir/doc/quindel/LICENSE"
+  echo "$datadir/doc/quindel/DejaVuSans.copyright"
   echo "$datadir/applications/$id.desktop"
   echo "$datadir/metainfo/$id.metainfo.xml"
   for s in $sizes; do echo "$datadir/icons/hicolor/${s}x${s}/apps/$id.png"; done

@@ -40,6 +40,9 @@ void BM_FormatScore(benchmark::State& state)
 
 void BM_InsertAndSave(benchmark::State& state)
 {
+    // A fresh file each time: one left by an earlier run holds scores this
+    // run's would not beat, and nothing would be saved.
+    std::filesystem::remove(scratchFile("insert.dat"));
     quindel::HallOfFame hall{scratchFile("insert.dat")};
     std::int32_t score = 1000;
     for (auto _ : state)

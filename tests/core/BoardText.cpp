@@ -68,7 +68,14 @@ CellLink mirrorOf(CellLink link)
 
 std::string at(int column, int row)
 {
-    return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a
+    // literal added to a temporary string at -O3.
+    std::string text = "(";
+    text += std::to_string(column);
+    text += ", ";
+    text += std::to_string(row);
+    text += ")";
+    return text;
 }
 
 }  // namespace

@@ -136,7 +136,7 @@ TEST(PlayfieldSetup, WouldMakeLineCountsBothWaysAndIgnoresTheTopRows)
     for (const Case& c : cases) {
         std::vector<std::string> rows;
         for (const std::string& row : c.rows)
-            rows.push_back(row.size() == 2 ? row + std::string(14, '.') : row);
+            rows.push_back(row.size() == 2 ? std::string(row).append(14, '.') : row);
         Playfield playfield;
         BoardText::load(playfield, rows);
         EXPECT_EQ(playfield.wouldMakeLine(c.column, c.row, c.colorCode), c.expected) << c.name;

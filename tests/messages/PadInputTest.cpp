@@ -1,6 +1,7 @@
 // The pad's presses before they become keys: the stick's dead zone and
 // hysteresis, and the repeat of a held direction on the pump's clock.
 
+#include "messages/KeyRepeat.h"
 #include "messages/PadInput.h"
 #include "messages/StickAxis.h"
 
@@ -49,7 +50,7 @@ TEST(StickAxis, PressesPastHalfwayAndReleasesOnlyWellBackInside)
 TEST(PadInput, AHeldDirectionRepeatsLikeAHeldKey)
 {
     PadInput pad;
-    EXPECT_EQ(pad.press(0, PadSource::Buttons, PadAction::MoveLeft, 1000), PadAction::MoveLeft);
+    EXPECT_EQ(pad.press(0, PadSource::Buttons, PadAction::Left, 1000), PadAction::Left);
     EXPECT_EQ(pad.nextDeadline(), 1000u + PadInput::RepeatDelay);
     struct Step {
         std::uint32_t now;
@@ -57,20 +58,31 @@ TEST(PadInput, AHeldDirectionRepeatsLikeAHeldKey)
     };
     const Step steps[] = {
         {1000 + PadInput::RepeatDelay - 1, std::nullopt},
-        {1000 + PadInput::RepeatDelay, PadAction::MoveLeft},
+        {1000 + PadInput::RepeatDelay, PadAction::Left},
         {1000 + PadInput::RepeatDelay, std::nullopt},
-        {1000 + PadInput::RepeatDelay + PadInput::RepeatPeriod, PadAction::MoveLeft},
+        {1000 + PadInput::RepeatDelay + PadInput::RepeatPeriod, PadAction::Left},
         // The game was busy for a second: one repeat, then the rate again
         // from now, not a burst of the ones missed.
-        {3000, PadAction::MoveLeft},
+        {3000, PadAction::Left},
         {3000 + PadInput::RepeatPeriod - 1, std::nullopt},
-        {3000 + PadInput::RepeatPeriod, PadAction::MoveLeft},
+        {3000 + PadInput::RepeatPeriod, PadAction::Left},
     };
-    for (const Step& step : steps)
+    // A held key repeats at the same pace as the pad, the last key pressed
+    // alone, until it is let go.
+    KeyRepeat keys;
+    keys.press(37, 1000);
+    keys.press(39, 1000);
+    for (const Step& step : steps) {
         EXPECT_EQ(pad.takeDue(step.now), step.due) << step.now;
-    pad.release(0, PadSource::Buttons, PadAction::MoveLeft);
+        EXPECT_EQ(keys.takeDue(step.now), step.due ? std::optional<std::int32_t>(39) : std::nullopt) << step.now;
+    }
+    pad.release(0, PadSource::Buttons, PadAction::Left);
     EXPECT_EQ(pad.nextDeadline(), std::nullopt);
     EXPECT_EQ(pad.takeDue(10000), std::nullopt);
+    keys.release(37);
+    EXPECT_TRUE(keys.nextDeadline());
+    keys.release(39);
+    EXPECT_EQ(keys.takeDue(10000), std::nullopt);
 }
 
 TEST(PadInput, OnePressPerDirectionHoweverManySourcesHoldIt)
@@ -79,35 +91,35 @@ TEST(PadInput, OnePressPerDirectionHoweverManySourcesHoldIt)
     constexpr auto S = PadSource::Stick;
     PadInput pad;
     // The d-pad, the stick and a press seen twice: one direction held once.
-    EXPECT_EQ(pad.press(0, B, PadAction::MoveLeft, 0), PadAction::MoveLeft);
-    EXPECT_EQ(pad.press(0, S, PadAction::MoveLeft, 10), std::nullopt);
-    EXPECT_EQ(pad.press(0, B, PadAction::MoveLeft, 20), std::nullopt);
-    pad.release(0, B, PadAction::MoveLeft);
-    EXPECT_EQ(pad.takeDue(1000), PadAction::MoveLeft);  // the stick still holds it
+    EXPECT_EQ(pad.press(0, B, PadAction::Left, 0), PadAction::Left);
+    EXPECT_EQ(pad.press(0, S, PadAction::Left, 10), std::nullopt);
+    EXPECT_EQ(pad.press(0, B, PadAction::Left, 20), std::nullopt);
+    pad.release(0, B, PadAction::Left);
+    EXPECT_EQ(pad.takeDue(1000), PadAction::Left);  // the stick still holds it
     // Buttons act on every press and leave the held direction repeating.
-    EXPECT_EQ(pad.press(0, B, PadAction::TurnRight, 1010), PadAction::TurnRight);
-    EXPECT_EQ(pad.press(0, B, PadAction::TurnRight, 1020), PadAction::TurnRight);
-    EXPECT_EQ(pad.takeDue(2000), PadAction::MoveLeft);
+    EXPECT_EQ(pad.press(0, B, PadAction::A, 1010), PadAction::A);
+    EXPECT_EQ(pad.press(0, B, PadAction::A, 1020), PadAction::A);
+    EXPECT_EQ(pad.takeDue(2000), PadAction::Left);
     // The direction pressed last repeats; letting it go ends the repeat,
     // as a keyboard does, even with the first still held.
-    EXPECT_EQ(pad.press(0, B, PadAction::Drop, 2010), PadAction::Drop);
-    EXPECT_EQ(pad.takeDue(3000), PadAction::Drop);
-    pad.release(0, B, PadAction::Drop);
+    EXPECT_EQ(pad.press(0, B, PadAction::Down, 2010), PadAction::Down);
+    EXPECT_EQ(pad.takeDue(3000), PadAction::Down);
+    pad.release(0, B, PadAction::Down);
     EXPECT_EQ(pad.nextDeadline(), std::nullopt);
-    pad.release(0, S, PadAction::MoveLeft);
-    EXPECT_EQ(pad.press(0, S, PadAction::MoveLeft, 4000), PadAction::MoveLeft);
+    pad.release(0, S, PadAction::Left);
+    EXPECT_EQ(pad.press(0, S, PadAction::Left, 4000), PadAction::Left);
 }
 
 TEST(PadInput, AnUnpluggedPadLetsGoOfWhatItHeld)
 {
     PadInput pad;
-    pad.press(7, PadSource::Stick, PadAction::MoveRight, 0);
-    pad.press(8, PadSource::Buttons, PadAction::Drop, 0);
+    pad.press(7, PadSource::Stick, PadAction::Right, 0);
+    pad.press(8, PadSource::Buttons, PadAction::Down, 0);
     pad.removePad(8);
     EXPECT_EQ(pad.nextDeadline(), std::nullopt);  // the drop repeated; its pad is gone
-    pad.press(8, PadSource::Buttons, PadAction::Drop, 0);
+    pad.press(8, PadSource::Buttons, PadAction::Down, 0);
     pad.removePad(7);
-    EXPECT_EQ(pad.takeDue(PadInput::RepeatDelay), PadAction::Drop);
+    EXPECT_EQ(pad.takeDue(PadInput::RepeatDelay), PadAction::Down);
 }
 
 }  // namespace

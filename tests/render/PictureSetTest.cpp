@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint32_t BottleFill = 0xD7F1FF;
 constexpr std::uint32_t LevelFill = 0xE2FFD7;
 constexpr std::uint32_t TextFill = 0xFFFFD7;
-constexpr std::uint32_t GlyphColor = 0x6699FF;
+constexpr std::uint32_t GlyphColor = 0x38548C;
 
 struct Expected {
     std::string name;
@@ -129,6 +129,31 @@ TEST(PictureSet, SpritesAndLevelPicturesCarryTheirBoxFillInTheCorners)
     }
 }
 
+// The signs are copied whole over the bottle at 250,200: their corners,
+// outside the rounded panel, show the screen that is there, not dark squares.
+TEST(PictureSet, SignCornersShowTheScreenBeneathThem)
+{
+    SDL_Surface* screen = test::decodedPicture("IDB_BACKGROUND");
+    ASSERT_NE(screen, nullptr);
+    for (const char* sign : {"IDB_PAUSE", "IDB_LEVELCLEAR", "IDB_GAMEOVER"}) {
+        SCOPED_TRACE(sign);
+        SDL_Surface* p = test::decodedPicture(sign);
+        ASSERT_NE(p, nullptr);
+        const int r = p->w - 1;
+        const int b = p->h - 1;
+        for (auto [x, y] : {std::pair{0, 0}, {2, 1}, {r, 0}, {r - 1, 2}, {0, b}, {1, b - 2}, {r, b}, {r - 2, b - 1}}) {
+            const std::uint32_t want = test::picturePixel(screen, 250 + x, 200 + y);
+            const std::uint32_t got = test::picturePixel(p, x, y);
+            // Within what the signs' 256-colour palettes give; a dark square
+            // would be a hundred off.
+            for (int shift : {0, 8, 16}) {
+                EXPECT_NEAR(static_cast<int>((got >> shift) & 0xFF), static_cast<int>((want >> shift) & 0xFF), 10)
+                    << "at " << x << "," << y;
+            }
+        }
+    }
+}
+
 struct Strip {
     const char* name;
     int glyphs;
@@ -157,8 +182,8 @@ TEST(PictureSet, GlyphStripsHoldEachGlyphInItsOwnCell)
                 for (int x = 0; x < strip.width; ++x) {
                     const std::uint32_t c = test::picturePixel(p, x0 + x, y);
                     cell.push_back(c);
-                    // Blue channel stays 255 in fill and glyph alike; red tells how much ink.
-                    const double amount = static_cast<double>(255 - (c >> 16)) / (255 - 102);
+                    // Red falls from the fill's 255 to the glyph's 56 with the ink.
+                    const double amount = static_cast<double>(255 - (c >> 16)) / (255 - 56);
                     inkX += amount * x;
                     ink += amount;
                     exactGlyphColour = exactGlyphColour || c == GlyphColor;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "CanvasProbe.h"
 #include "render/Renderer.h"
@@ -27,7 +28,7 @@ TEST(RendererScreen, WholePicturesLandAtTheirPlacesAndCoverOnlyTheirPicture)
         {"IDB_BACKGROUND", [](Renderer& r) { r.drawBackground(); }, 0, 0, 800, 600},
         {"IDB_TITLESCREEN", [](Renderer& r) { r.drawTitleScreen(); }, 0, 0, 800, 600},
         // The overlays are smaller than the 300 x 200 they copy: the rest keeps what was there.
-        {"IDB_PAUSE", [](Renderer& r) { r.drawPauseOverlay(); }, 250, 200, 300, 121},
+        {"IDB_PAUSE", [](Renderer& r) { r.drawPauseOverlay(""); }, 250, 200, 300, 121},
         {"IDB_LEVELCLEAR", [](Renderer& r) { r.drawLevelClearOverlay(); }, 250, 200, 280, 178},
         {"IDB_GAMEOVER", [](Renderer& r) { r.drawGameOverOverlay(); }, 250, 200, 300, 178},
         {"IDB_LEVEL1", [](Renderer& r) { r.drawLevelPicture(0); }, 106, 210, 107, 107},
@@ -49,6 +50,22 @@ TEST(RendererScreen, WholePicturesLandAtTheirPlacesAndCoverOnlyTheirPicture)
             EXPECT_TRUE(test::untouched(canvas, c.x + c.w, c.y, 800 - c.x - c.w, 1, Sentinel));
         }
     }
+}
+
+TEST(RendererScreen, ThePauseSignNamesTheKeysThatResumeOnItsLabel)
+{
+    Canvas canvas;
+    Renderer renderer(canvas);
+    ASSERT_TRUE(renderer.loadPictures());
+    // 18 letters of 8 pixels, centred on the 300-pixel sign; a space keeps
+    // the label's paper, the way the hall of fame's names do.
+    renderer.drawPauseOverlay("PRESS F12 OR ESC");
+    const int left = Renderer::OverlayX + (Renderer::OverlayWidth - 16 * Renderer::CharWidth) / 2;
+    const auto glyph = [](char c) { return c <= '9' ? c - '0' : c - 'A' + 10; };
+    for (const auto& [index, c] : {std::pair{0, 'P'}, std::pair{6, 'F'}, std::pair{7, '1'}, std::pair{15, 'C'}})
+        EXPECT_TRUE(test::shows(canvas, "IDB_CHARS", glyph(c) * Renderer::CharWidth, 0, Renderer::CharWidth,
+                                Renderer::CharHeight, left + index * Renderer::CharWidth, Renderer::PauseLabelY))
+            << c;
 }
 
 TEST(RendererScreen, ALevelIndexOutsideTheTwentyPicturesDrawsNothing)
@@ -102,6 +119,57 @@ TEST(Canvas, CopiesClipToThePictureAndTheCanvas)
     ASSERT_TRUE(canvas.takeDirtyRect(area));
     EXPECT_EQ(area.w, 16);  // only the second copy drew anything
     EXPECT_FALSE(canvas.takeDirtyRect(area));
+}
+
+TEST(Canvas, KeepsWhatChangedAsAFewRectanglesThatNeverOverlap)
+{
+    struct Case {
+        const char* name;
+        std::vector<SDL_Rect> copies;
+        std::size_t pieces;
+    };
+    const auto squares = [](int count, int step) {
+        std::vector<SDL_Rect> cells;
+        for (int i = 0; i < count; ++i)
+            cells.push_back(SDL_Rect{(i % 10) * step, (i / 10) * step, 32, 32});
+        return cells;
+    };
+    const Case cases[] = {
+        {"one square", {{272, 44, 32, 32}}, 1},
+        {"a capsule standing", {{272, 44, 32, 32}, {272, 76, 32, 32}}, 1},
+        {"overlapping", {{10, 10, 50, 50}, {40, 40, 50, 50}}, 1},
+        {"a landing: bottle, next capsule, score", {{304, 524, 64, 32}, {99, 78, 64, 32}, {600, 531, 167, 28}}, 3},
+        {"a pixel apart, joined for little waste", {{0, 0, 32, 32}, {33, 0, 32, 32}}, 1},
+        {"diagonal neighbours: joined, half would be waste", {{0, 0, 32, 32}, {32, 32, 32, 32}}, 2},
+        {"squares far apart, too many to keep apart", squares(30, 70), DirtyRegion::MaxRects},
+        {"the whole canvas", {{272, 44, 32, 32}, {0, 0, 800, 600}}, 1},
+    };
+    Canvas canvas;
+    SDL_Surface* sprite = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_XRGB8888);
+    for (const Case& c : cases) {
+        for (const SDL_Rect& r : c.copies)
+            canvas.copy(sprite, 0, 0, r.w, r.h, r.x, r.y);
+        const DirtyRegion region = canvas.takeDirtyRegion();
+        EXPECT_EQ(region.rects().size(), c.pieces) << c.name;
+        for (const SDL_Rect& r : c.copies) {
+            SDL_Rect covered{0, 0, 0, 0};
+            for (const SDL_Rect& piece : region.rects()) {
+                SDL_Rect both;
+                if (SDL_IntersectRect(&piece, &r, &both) == SDL_TRUE)
+                    covered.w += both.w * both.h;
+            }
+            EXPECT_EQ(covered.w, r.w * r.h) << c.name << ": a copy is not covered once";
+        }
+        SDL_Rect area;
+        EXPECT_FALSE(canvas.takeDirtyRect(area)) << c.name;
+    }
+    canvas.copy(sprite, 0, 0, 32, 32, 0, 0);
+    canvas.copy(sprite, 0, 0, 32, 32, 700, 500);
+    SDL_Rect area;
+    ASSERT_TRUE(canvas.takeDirtyRect(area));
+    EXPECT_EQ(std::vector({area.x, area.y, area.w, area.h}), std::vector({0, 0, 732, 532}));
+    EXPECT_TRUE(canvas.takeDirtyRegion().empty());
+    SDL_FreeSurface(sprite);
 }
 
 TEST(Canvas, SavesItsPixelsAsA24BitBitmap)

@@ -90,7 +90,7 @@ int main(int argc, char** argv)
     ok = canvas.savePng((folder / "playing.png").string()) && ok;
     ok = canvas.saveBmp((folder / "playing.bmp").string()) && ok;
     playing(11);
-    renderer.drawPauseOverlay();
+    renderer.drawPauseOverlay("PRESS PAUSE OR ESC");
     ok = canvas.savePng((folder / "pause.png").string()) && ok;
     playing(11);
     renderer.drawLevelClearOverlay();

@@ -6,6 +6,8 @@
 #include "render/Canvas.h"
 #include "sdl/SdlPlatform.h"
 
+#include "SdlSession.h"
+
 #include <gtest/gtest.h>
 
 #include <imgui.h>
@@ -40,9 +42,8 @@ class DialogTextTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ::setenv("SDL_VIDEODRIVER", "dummy", 0);
         std::string error;
-        platform = SdlPlatform::create(error, canvas);
+        platform = test::dummyPlatform(canvas, error);
         ASSERT_TRUE(platform) << error;
     }
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "ScriptSession.h"
-#include "TempFolder.h"
+#include "SdlSession.h"
 #include "game/Game.h"
 #include "render/Canvas.h"
 #include "render/Renderer.h"
@@ -29,36 +29,10 @@ namespace {
 
 class SdlDisplayTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ::setenv("SDL_VIDEODRIVER", "dummy", 0);
-        std::string error;
-        platform = SdlPlatform::create(error, canvas);
-        ASSERT_TRUE(platform) << error;
-        game = std::make_unique<Game>(
-            audio,
-            [this](Game& created) {
-                auto made = std::make_unique<MainWindow>(created, *platform, canvas);
-                window = made.get();
-                return made;
-            },
-            GamePaths{directory / "highscore.dat", directory / "settings.dat"});
-        drain();
-    }
+    void SetUp() override { ASSERT_TRUE(session) << session.error(); }
 
-    void TearDown() override
-    {
-        game.reset();
-        platform.reset();
-    }
-
-    // Everything SDL has queued (a new size, a pad's arrival), handled.
-    void drain()
-    {
-        SDL_PumpEvents();
-        while (SDL_PeepEvents(nullptr, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
-            platform->waitEvent(std::nullopt);
-    }
+    void drain() { session.drain(); }
+    std::uint32_t keyIn(const std::optional<Message>& message) { return session.keyIn(message); }
 
     void resize(int width, int height)
     {
@@ -74,16 +48,6 @@ protected:
         return keyIn(platform->waitEvent(std::nullopt));
     }
 
-    // The key a message stands for in the window: a key's own code, or the
-    // key bound now to a pad's action.
-    std::uint32_t keyIn(const std::optional<Message>& message)
-    {
-        if (!message)
-            return 0;
-        if (message->code == MessageCode::PadPress)
-            return static_cast<std::uint32_t>(window->padKey(static_cast<PadAction>(message->wParam)));
-        return message->code == MessageCode::KeyDown ? message->wParam : 0;
-    }
 
     // A left click at a point laid out in the menu's and dialogs' units
     // (those of the original window), in window units at the current scale.
@@ -152,12 +116,10 @@ protected:
         return event;
     }
 
-    test::TempFolder directory{"display"};
-    Canvas canvas;
-    std::unique_ptr<SdlPlatform> platform;
-    SilentAudioLayer audio;
-    std::unique_ptr<Game> game;
-    MainWindow* window = nullptr;
+    test::SdlSession session;
+    std::unique_ptr<SdlPlatform>& platform = session.platform;
+    std::unique_ptr<Game>& game = session.game;
+    MainWindow*& window = session.window;
 };
 
 SDL_Color pixelOf(const SDL_Surface* surface, int x, int y)
@@ -276,6 +238,20 @@ TEST_F(SdlDisplayTest, FullscreenKeysToggleTheWindowAndNeverReachTheGame)
     window->sendMessage(
         Message{MessageTarget::MainWindow, MessageCode::Command, static_cast<std::uint32_t>(command::Fullscreen), 0});
     EXPECT_NE(platform->isFullscreen(), before);
+
+    // Fullscreen ended without the game (a browser's Escape): the layout that
+    // follows finds out, and one F11 goes fullscreen again.
+    if (!platform->isFullscreen())
+        keyOf(key(SDLK_F11));
+    ASSERT_TRUE(platform->isFullscreen());
+    SDL_SetWindowFullscreen(platform->window(), 0);
+    SDL_Event resized{};
+    resized.window = SDL_WindowEvent{
+        SDL_WINDOWEVENT, 0, SDL_GetWindowID(platform->window()), SDL_WINDOWEVENT_SIZE_CHANGED, 0, 0, 0, 800, 619};
+    keyOf(resized);
+    EXPECT_FALSE(platform->isFullscreen());
+    keyOf(key(SDLK_F11));
+    EXPECT_TRUE(platform->isFullscreen());
 }
 
 TEST_F(SdlDisplayTest, PadPressesArriveAsTheKeysBoundAtThatMoment)
@@ -305,12 +281,15 @@ TEST_F(SdlDisplayTest, PadPressesArriveAsTheKeysBoundAtThatMoment)
             {"d-pad right let go", button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false), 0},
         };
     };
+    // In play: Start is the pause key there.
+    game->setState(GameState::Playing);
     for (const Case& c : cases(37, 32))
         EXPECT_EQ(keyOf(c.event), c.key) << c.name;
     game->keyBindings().bindByName(KeySlot::MoveLeft, "a");
     game->keyBindings().bindByName(KeySlot::DropPill, "x");
     for (const Case& c : cases(65, 88))
         EXPECT_EQ(keyOf(c.event), c.key) << "rebound: " << c.name;
+    game->setState(GameState::Title);
 
     // Start is Enter after a cleared level, and the next level begins.
     keyOf(button(SDL_CONTROLLER_BUTTON_START, false));

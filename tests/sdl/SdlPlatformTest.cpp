@@ -3,6 +3,8 @@
 
 #include "sdl/SdlPlatform.h"
 
+#include "SdlSession.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -21,11 +23,8 @@ class SdlPlatformTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // Pushed events need no X server; the dummy driver is asked for by
-        // name, which the platform accepts.
-        ::setenv("SDL_VIDEODRIVER", "dummy", 0);
         std::string error;
-        platform = SdlPlatform::create(error, canvas);
+        platform = test::dummyPlatform(canvas, error);
         ASSERT_TRUE(platform) << error;
         // Whatever SDL queued on making the window is not the test's.
         SDL_PumpEvents();
@@ -114,19 +113,24 @@ TEST_F(SdlPlatformTest, TheWindowSystemsEventsBecomePaintAndDestroy)
     struct Case {
         Uint8 windowEvent;
         MessageCode code;
+        std::uint32_t wParam;
     };
-    const Case cases[] = {{SDL_WINDOWEVENT_SHOWN, MessageCode::Paint},
-                          {SDL_WINDOWEVENT_EXPOSED, MessageCode::Paint},
-                          {SDL_WINDOWEVENT_RESTORED, MessageCode::Paint},
-                          {SDL_WINDOWEVENT_FOCUS_GAINED, MessageCode::Null}};
+    // Shown again: paint it all (RedrawFull); the keyboard gone or the window
+    // minimised: the window is inactive (0), the keyboard back: active (1).
+    const Case cases[] = {{SDL_WINDOWEVENT_SHOWN, MessageCode::Paint, 0},
+                          {SDL_WINDOWEVENT_EXPOSED, MessageCode::Paint, 0},
+                          {SDL_WINDOWEVENT_RESTORED, MessageCode::Paint, 0},
+                          {SDL_WINDOWEVENT_FOCUS_LOST, MessageCode::ActivateApp, 0},
+                          {SDL_WINDOWEVENT_MINIMIZED, MessageCode::ActivateApp, 0},
+                          {SDL_WINDOWEVENT_FOCUS_GAINED, MessageCode::ActivateApp, 1}};
     for (const Case& c : cases) {
         SDL_Event event{};
         event.type = SDL_WINDOWEVENT;
         event.window.event = c.windowEvent;
         const auto message = through(event);
         ASSERT_TRUE(message);
-        EXPECT_EQ(message->code, c.code);
-        EXPECT_EQ(message->wParam, 0u);  // RedrawFull
+        EXPECT_EQ(message->code, c.code) << static_cast<int>(c.windowEvent);
+        EXPECT_EQ(message->wParam, c.wParam) << static_cast<int>(c.windowEvent);
     }
     SDL_Event quit{};
     quit.type = SDL_QUIT;

@@ -13,30 +13,6 @@ std::filesystem::path musicDir()
     return QUINDEL_MUSIC_DIR;
 }
 
-TempDir::TempDir(const std::string& name)
-    : filePath(
-        std::filesystem::temp_directory_path()
-        / ("quindel-sound-" + name + "-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())))
-{
-    std::filesystem::create_directories(filePath);
-}
-
-TempDir::~TempDir()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(filePath, ignored);
-}
-
-WorkingDirectory::WorkingDirectory(const std::filesystem::path& dir) : previous(std::filesystem::current_path())
-{
-    std::filesystem::current_path(dir);
-}
-
-WorkingDirectory::~WorkingDirectory()
-{
-    std::filesystem::current_path(previous);
-}
-
 void useAudioDriver(const std::string& driver, const std::filesystem::path& diskFile)
 {
     setenv("SDL_AUDIODRIVER", driver.c_str(), 1);

@@ -5,37 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
+
 namespace quindel::test {
 
 // The composed music folder of this build.
 std::filesystem::path musicDir();
 
-// A fresh empty folder under the system's temporary folder, removed again
-// at the end of the test.
-class TempDir final {
-public:
-    explicit TempDir(const std::string& name);
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return filePath; }
-
-private:
-    std::filesystem::path filePath;
-};
-
-// Runs the test in another working folder, since the game's file names are
-// relative to it; the old one comes back at the end.
-class WorkingDirectory final {
-public:
-    explicit WorkingDirectory(const std::filesystem::path& dir);
-    ~WorkingDirectory();
-    WorkingDirectory(const WorkingDirectory&) = delete;
-    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-
-private:
-    std::filesystem::path previous;
-};
+using TempDir = TempFolder;
 
 // Points SDL's audio at a driver for the next SDL audio start.
 void useAudioDriver(const std::string& driver, const std::filesystem::path& diskFile = {});

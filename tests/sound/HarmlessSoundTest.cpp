@@ -3,6 +3,8 @@
 #include <fstream>
 #include <functional>
 
+#include <sys/stat.h>
+
 #include "AudioTestSupport.h"
 #include "sound/SdlAudioLayer.h"
 #include "sound/SoundPlayer.h"
@@ -73,6 +75,34 @@ void emptyFiles(const std::filesystem::path& music)
     }
 }
 
+// A pipe by every name: opening one for reading blocks until a writer
+// comes, which would hang the game before its title.
+void pipes(const std::filesystem::path& music)
+{
+    std::filesystem::create_directory(music);
+    for (const char* name : GameFiles) {
+        ASSERT_EQ(::mkfifo((music / name).c_str(), 0600), 0);
+    }
+}
+
+// Endless devices: read to their end, they never end.
+void linksToDevZero(const std::filesystem::path& music)
+{
+    std::filesystem::create_directory(music);
+    for (const char* name : GameFiles) {
+        std::filesystem::create_symlink("/dev/zero", music / name);
+    }
+}
+
+// Each the real file at its head, then holes up to 17 MiB.
+void hugeFiles(const std::filesystem::path& music)
+{
+    realFiles(music);
+    for (const char* name : GameFiles) {
+        std::filesystem::resize_file(music / name, 17 * 1024 * 1024);
+    }
+}
+
 // Everything the game ever asks of its sounds, in a plausible order.
 void playAGame(SoundPlayer& player)
 {
@@ -115,6 +145,11 @@ TEST_P(HarmlessSoundTest, TheGamesSoundCallsNeverFail)
         EXPECT_EQ(layer.isOpen(), c.opens) << c.what;
         playAGame(player);
         EXPECT_TRUE(player.songLoaded());
+        player.setMusicVolume(3);
+        player.pauseMusic();
+        player.setMuted(true);
+        player.playClearSound(CellColor::Blue);
+        player.resumeMusic();
     }
     EXPECT_FALSE(layer.isOpen());
     // The layer has been closed; a second close or stray calls are harmless too.
@@ -130,6 +165,9 @@ INSTANTIATE_TEST_SUITE_P(Failures, HarmlessSoundTest,
                                            Case{"dummy device, truncated files", "dummy", truncatedFiles, true},
                                            Case{"dummy device, random bytes", "dummy", randomFiles, true},
                                            Case{"dummy device, empty files", "dummy", emptyFiles, true},
+                                           Case{"dummy device, pipes", "dummy", pipes, true},
+                                           Case{"dummy device, links to /dev/zero", "dummy", linksToDevZero, true},
+                                           Case{"dummy device, files over 16 MiB", "dummy", hugeFiles, true},
                                            Case{"a driver that does not exist", "no-such-driver", realFiles, false},
                                            Case{"a disk device that cannot write", "disk", realFiles, false}),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });

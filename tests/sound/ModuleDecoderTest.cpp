@@ -49,9 +49,9 @@ void PrintTo(const SongCase& c, std::ostream* out)
 
 class SongLengthTest : public ::testing::TestWithParam<SongCase> {};
 
-// Level and title songs last at least 40 s before they repeat, and no second
-// is silent from the start through the seam where they go round, so the loop
-// leaves no gap. The jingle is short and then keeps a quiet vamp going.
+// Level songs last at least 90 s before they repeat, the title 40 s, and no
+// second is silent from the start through the seam where they go round, so
+// the loop leaves no gap. The jingle is short and then keeps a quiet vamp going.
 TEST_P(SongLengthTest, KeepsSoundingThroughItsLoop)
 {
     const SongCase c = GetParam();
@@ -68,8 +68,8 @@ TEST_P(SongLengthTest, KeepsSoundingThroughItsLoop)
 }
 
 INSTANTIATE_TEST_SUITE_P(TheGamesSongs, SongLengthTest,
-                         ::testing::Values(SongCase{"pippirul.mod", 40, 90}, SongCase{"century.mod", 40, 90},
-                                           SongCase{"arkanoid.mod", 40, 90}, SongCase{"beingboi.mod", 40, 90},
+                         ::testing::Values(SongCase{"pippirul.mod", 90, 150}, SongCase{"century.mod", 90, 150},
+                                           SongCase{"arkanoid.mod", 90, 150}, SongCase{"beingboi.mod", 40, 90},
                                            SongCase{"cockatoo.mod", 3, 20}),
                          [](const auto& info) {
                              std::string name = info.param.file;

@@ -42,6 +42,11 @@ public:
         log.push_back("freeSong " + std::to_string(static_cast<std::uint32_t>(song)));
     }
     void close() override { log.push_back("close"); }
+    void setMusicVolume(int volume) override { log.push_back("setMusicVolume " + std::to_string(volume)); }
+    void setEffectsVolume(int volume) override { log.push_back("setEffectsVolume " + std::to_string(volume)); }
+    void setMuted(bool muted) override { log.push_back(muted ? "setMuted on" : "setMuted off"); }
+    void pauseMusic() override { log.push_back("pauseMusic"); }
+    void resumeMusic() override { log.push_back("resumeMusic"); }
 
     std::vector<std::string> log;
     std::vector<std::string> failing;

@@ -50,7 +50,10 @@ TEST_P(DiskAudioTest, PlayingProducesSound)
         start = test::outputBytes(out);
         layer.playSound(sample);
     }
-    ASSERT_TRUE(test::waitForOutput(out, start + BytesPerSecond / 2));
+    // Half a second heard after the play call has returned: a test starved of
+    // the processor between counting `start` and that call must not find the
+    // disk device already half a second further on.
+    ASSERT_TRUE(test::waitForOutput(out, test::outputBytes(out) + BytesPerSecond / 2));
     layer.close();
 
     EXPECT_GT(test::loudestWindowRms(test::readPcm(out, start), Window), Audible) << c.file;
@@ -80,7 +83,7 @@ TEST(DiskAudio, FreeingThePlayingSongSilencesIt)
     ASSERT_NE(song, SongHandle::None);
     const std::uintmax_t start = test::outputBytes(out);
     layer.playSong(song);
-    ASSERT_TRUE(test::waitForOutput(out, start + BytesPerSecond / 2));
+    ASSERT_TRUE(test::waitForOutput(out, test::outputBytes(out) + BytesPerSecond / 2));
     layer.freeSong(song);
     const std::uintmax_t freedAt = test::outputBytes(out);
     ASSERT_TRUE(test::waitForOutput(out, freedAt + BytesPerSecond / 2));

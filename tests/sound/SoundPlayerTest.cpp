@@ -150,6 +150,36 @@ public:
     Log log;
 };
 
+// The controls reach the layer clamped to 0..10, a new song ends a pause,
+// and none of them is a request of the game's: the observer, which the
+// scripted run prints, hears nothing of them.
+TEST(SoundPlayerTest, ControlsReachTheLayerClampedAndAreNoRequests)
+{
+    RecordingAudioLayer layer;
+    RecordingObserver observer;
+    SoundPlayer player(layer);
+    player.setObserver(&observer);
+    player.setMusicVolume(4);
+    player.setMusicVolume(11);
+    player.setEffectsVolume(-2);
+    player.setMuted(true);
+    player.setMuted(false);
+    player.pauseMusic();
+    EXPECT_TRUE(player.musicPaused());
+    player.playSong(1);
+    EXPECT_FALSE(player.musicPaused());
+    player.pauseMusic();
+    player.resumeMusic();
+    EXPECT_EQ(player.musicVolume(), 10);
+    EXPECT_EQ(player.effectsVolume(), 0);
+    EXPECT_FALSE(player.muted());
+    EXPECT_FALSE(player.musicPaused());
+    EXPECT_EQ(after(layer.log, StartUp.size()),
+              (Log{"setMusicVolume 4", "setMusicVolume 10", "setEffectsVolume 0", "setMuted on", "setMuted off",
+                   "pauseMusic", "loadSong music//century.mod -> 5", "playSong 5", "pauseMusic", "resumeMusic"}));
+    EXPECT_EQ(observer.log, Log{"song 1"});
+}
+
 TEST(SoundPlayerTest, TheObserverHearsEveryRequestEvenWhenNothingPlays)
 {
     RecordingAudioLayer layer;

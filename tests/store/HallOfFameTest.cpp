@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "WorkingDirectory.h"
+#include "StoreBytes.h"
 
 namespace quindel {
 namespace {
@@ -105,12 +105,18 @@ TEST_F(HallOfFameTest, AFileThatCannotBeOpenedLeavesThePresetsAndWritesNothing)
     // A folder by the file's name: a read-only directory would not stop root,
     // and the tests run as root in CI.
     std::filesystem::create_directory("highscore.dat");
+    testing::internal::CaptureStderr();
     {
         HallOfFame hall;
         EXPECT_EQ(tableOf(hall), Presets);
+        // Results that cannot be saved stay for the rest of the run, once each.
         hall.insert("LATE", 50);
-        EXPECT_EQ(hall.nameView(0), "LATE");
+        hall.insert("LATER", 12);
+        hall.insert("LOW", 0);
+        EXPECT_EQ(tableOf(hall), table({{"LATE", 50}, {"KIVOR", 13}, {"LATER", 12}, {"TALEP", 11}}));
     }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "quindel: cannot write highscore.dat (Is a directory): new results will not be saved\n");
     EXPECT_TRUE(std::filesystem::is_empty("highscore.dat"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
 }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "WorkingDirectory.h"
+#include "StoreBytes.h"
 #include "store/VirtualKeys.h"
 
 namespace quindel {
@@ -124,11 +124,15 @@ TEST_F(KeyBindingsTest, AFileThatCannotBeOpenedKeepsNewKeysForThisRunOnly)
 {
     // A folder by the file's name stops root as well as anyone.
     std::filesystem::create_directory("settings.dat");
+    testing::internal::CaptureStderr();
     KeyBindings keys;
     EXPECT_EQ(codesOf(keys), Defaults);
     keys.bindByName(KeySlot::DropPill, "x");
     keys.save();
+    keys.save();
     EXPECT_EQ(keys.keyFor(KeySlot::DropPill), 88);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "quindel: cannot write settings.dat (Is a directory): key changes will not be saved\n");
     EXPECT_TRUE(std::filesystem::is_empty("settings.dat"));
 }
 

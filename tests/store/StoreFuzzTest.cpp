@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "WorkingDirectory.h"
+#include "StoreBytes.h"
 #include "store/HallOfFame.h"
 #include "store/KeyBindings.h"
 

@@ -39,9 +39,15 @@ TempFolder::~TempFolder()
 }
 
 WorkingDirectory::WorkingDirectory(std::string_view purpose)
-    : previous(std::filesystem::current_path()), folder(purpose)
+    : previous(std::filesystem::current_path()), folder(std::in_place, purpose), entered(folder->path())
 {
-    std::filesystem::current_path(folder.path());
+    std::filesystem::current_path(entered);
+}
+
+WorkingDirectory::WorkingDirectory(const std::filesystem::path& existing)
+    : previous(std::filesystem::current_path()), entered(existing)
+{
+    std::filesystem::current_path(entered);
 }
 
 WorkingDirectory::~WorkingDirectory()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -29,15 +30,18 @@ private:
 class WorkingDirectory final {
 public:
     explicit WorkingDirectory(std::string_view purpose = "test");
+    // Enters a folder that exists already (and stays when the test is done).
+    explicit WorkingDirectory(const std::filesystem::path& existing);
     ~WorkingDirectory();
     WorkingDirectory(const WorkingDirectory&) = delete;
     WorkingDirectory& operator=(const WorkingDirectory&) = delete;
 
-    const std::filesystem::path& path() const { return folder.path(); }
+    const std::filesystem::path& path() const { return entered; }
 
 private:
     std::filesystem::path previous;
-    TempFolder folder;
+    std::optional<TempFolder> folder;
+    std::filesystem::path entered;
 };
 
 Bytes readBytes(const std::filesystem::path& file);

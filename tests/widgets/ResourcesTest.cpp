@@ -6,7 +6,7 @@
 namespace quindel {
 namespace {
 
-TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheTwoDisplayChoices)
+TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheOptions)
 {
     const MenuTemplate& menu = MenuTemplate::mainMenu();
     ASSERT_EQ(menu.popups.size(), 2u);
@@ -18,7 +18,8 @@ TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheTwoDisplayChoices)
             items.emplace_back(item.id, item.text);
     const std::vector<std::pair<int, std::string>> expected{
         {114, "Start &new game"}, {113, "&about..."},         {109, "&Exit"},           {120, "&Settings..."},
-        {121, "&Highscores"},     {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"}};
+        {121, "&Highscores"},     {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"},
+        {126, "S&ound..."},       {127, "&Pause when inactive"}, {128, "Fast &key repeat"}};
     EXPECT_EQ(items, expected);
 }
 

@@ -224,6 +224,16 @@ TEST(KeyOptions, EachListStandsOnItsSlotsKeyAndDefaultOnlySelects)
     for (const Case& c : cases)
         EXPECT_EQ(dialog.selectedText(c.list).value_or(""), c.byDefault) << c.list;
     EXPECT_FALSE(dialog.isEnded());
+    // A key that can be bound, pressed on a list, selects its own name;
+    // Tab still goes on to the next list.
+    const std::vector<std::pair<int, const char*>> pressed = {
+        {'X', "x"}, {32, "SPACE"}, {38, "UP"}, {17, "CTRL"}, {19, "PAUSE"}};
+    for (const auto& [code, name] : pressed) {
+        dialog.key(code);
+        EXPECT_EQ(dialog.selectedText(1029).value_or(""), name) << code;
+    }
+    dialog.key(9);
+    EXPECT_EQ(dialog.focusedControl(), 1030);
     EXPECT_EQ(session.game().moveLeftKey(), 65);
     EXPECT_EQ(std::filesystem::file_size(session.directory() / "settings.dat"), 24u);
 }

@@ -10,6 +10,8 @@
 #include "ScriptSession.h"
 #include "core/Capsule.h"
 #include "render/Renderer.h"
+#include "prefs/Preferences.h"
+#include "sound/SoundPlayer.h"
 #include "store/HallOfFame.h"
 #include "widgets/DialogHost.h"
 
@@ -25,6 +27,7 @@ constexpr int Up = 38;
 constexpr int Right = 39;
 constexpr int Down = 40;
 constexpr int PauseKey = 19;
+constexpr int Escape = 27;
 
 std::vector<unsigned char> settingsBytes(const std::vector<std::int32_t>& codes)
 {
@@ -87,12 +90,40 @@ TEST(GameFlow, StartsAtTheTitleWhereOnlyTheMenuActs)
     ScriptSession session;
     EXPECT_EQ(session.take(), Lines{"song 3"});
     EXPECT_EQ(session.dump().substr(0, 63), "state=601 level=0 tick=700 base=700 score=0 viruses=0 cur=3,0,2");
-    for (const int key : {Left, Right, Up, Down, Space, PauseKey, Enter, 65})
+    for (const int key : {Left, Right, Up, Down, Space, PauseKey, Escape, 65})
         session.key(key);
     session.tick();
     EXPECT_EQ(session.take(), Lines{});
     EXPECT_EQ(session.game().state(), GameState::Title);
     EXPECT_FALSE(session.timerRunning());
+    // Enter asks for a new game, as the title says: the dialog takes the
+    // next lines.
+    session.feed("dialog 1\n");
+    session.key(Enter);
+    EXPECT_EQ(session.game().state(), GameState::Playing);
+}
+
+TEST(GameFlow, APadsPressIsTheKeyOfItsActionInThatState)
+{
+    ScriptSession session;
+    struct Case final {
+        GameState state;
+        PadAction action;
+        std::int32_t key;
+    };
+    const Case cases[] = {
+        {GameState::Playing, PadAction::Left, Left},     {GameState::Playing, PadAction::Right, Right},
+        {GameState::Playing, PadAction::Down, Space},    {GameState::Playing, PadAction::A, Up},
+        {GameState::Playing, PadAction::B, Down},        {GameState::Playing, PadAction::Start, PauseKey},
+        {GameState::Playing, PadAction::Up, 0},          {GameState::Playing, PadAction::Back, 0},
+        {GameState::Paused, PadAction::Start, PauseKey}, {GameState::Title, PadAction::Start, Enter},
+        {GameState::GameOver, PadAction::Start, Enter},  {GameState::LevelClear, PadAction::Start, Enter},
+    };
+    for (const Case& c : cases) {
+        session.game().setState(c.state);
+        EXPECT_EQ(session.window().padKey(c.action), c.key)
+            << static_cast<int>(c.state) << " " << static_cast<int>(c.action);
+    }
 }
 
 TEST(GameFlow, HardAtLevelFiveSpeedsUpPerLandingAndClearsBackToItsSpeed)
@@ -300,16 +331,20 @@ TEST(GameFlow, PauseStopsTheTimerAndResumingWaitsAWholeInterval)
     ScriptSession session;
     newGame(session, 0, 1);
     session.take();
-    session.feed("wait 500\nkey 19\ndump\nwait 5000\nkey 19\ndump\nwait 699\ndump\nwait 1\ndump\n");
+    // Escape, at the end, pauses and resumes as the pause key does.
+    session.feed("wait 500\nkey 19\ndump\nwait 5000\nkey 19\ndump\nwait 699\ndump\nwait 1\ndump\n"
+                 "key 27\ndump\nkey 27\ndump\n");
     session.runToEnd();
     const Lines lines = session.take();
-    ASSERT_EQ(lines.size(), 4u);
+    ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0].substr(0, 9), "state=605");
     EXPECT_NE(lines[0].find("cur=3,0,"), std::string::npos);
     EXPECT_EQ(lines[1].substr(0, 9), "state=602");
     EXPECT_NE(lines[1].find("cur=3,0,"), std::string::npos);
     EXPECT_NE(lines[2].find("cur=3,0,"), std::string::npos);
     EXPECT_NE(lines[3].find("cur=3,1,"), std::string::npos);
+    EXPECT_EQ(lines[4].substr(0, 9), "state=605");
+    EXPECT_EQ(lines[5].substr(0, 9), "state=602");
 }
 
 TEST(GameFlow, ADialogPausesARunningGameAndGivesItBack)
@@ -492,6 +527,63 @@ TEST(GameFlow, DialogValuesFollowTheControls)
     session.feed("dialog 1018 9\nkey 27\n");
     session.command(114);
     EXPECT_EQ(session.game().levelIndex(), 2u);
+}
+
+TEST(GameFlow, TheGameWaitsForItsPlayerAndKeepsThePlayersChoices)
+{
+    ScriptSession session;
+    std::vector<Preferences> kept;
+    session.window().keepPreferences(Preferences{}, [&kept](const Preferences& p) { kept.push_back(p); });
+    const auto send = [&session](MessageCode code, std::uint32_t wParam = 0, std::int32_t lParam = 0) {
+        session.window().sendMessage(Message{MessageTarget::MainWindow, code, wParam, lParam});
+    };
+    const SoundPlayer& sound = session.game().soundPlayer();
+    newGame(session, 1011, 7);
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(kept.back().difficulty, 2);
+    EXPECT_EQ(kept.back().level, 7);
+    // The window left, then back: the game waits, its music too, until the
+    // player resumes it (A on a pad); a menu opening waits as well.
+    send(MessageCode::ActivateApp, 0);
+    EXPECT_EQ(session.game().state(), GameState::Paused);
+    EXPECT_TRUE(sound.musicPaused());
+    send(MessageCode::ActivateApp, 1);
+    EXPECT_EQ(session.game().state(), GameState::Paused);
+    send(MessageCode::PadPress, static_cast<std::uint32_t>(PadAction::A));
+    EXPECT_EQ(session.game().state(), GameState::Playing);
+    EXPECT_FALSE(sound.musicPaused());
+    send(MessageCode::EnterMenuLoop);
+    EXPECT_EQ(session.game().state(), GameState::Paused);
+    session.key(Escape);
+    // Turned off, the game runs on without its player.
+    session.command(127);
+    EXPECT_FALSE(kept.back().pauseWhenInactive);
+    send(MessageCode::ActivateApp, 0);
+    EXPECT_EQ(session.game().state(), GameState::Playing);
+    // The game's own repeat moves and drops; a held turn turns once.
+    session.take();
+    send(MessageCode::KeyDown, Up, keyflag::Repeat);
+    send(MessageCode::KeyDown, Left, keyflag::Repeat);
+    EXPECT_EQ(session.take(), Lines{"move"});
+    // Ctrl+M mutes and unmutes, and is kept.
+    send(MessageCode::SysKeyDown, 'M', keyflag::Control);
+    EXPECT_TRUE(sound.muted());
+    EXPECT_TRUE(kept.back().muted);
+    // The sound dialog keeps what OK confirms and gives back what Cancel
+    // leaves.
+    session.feed("dialog 1041 3\ndialog 1042 0\ndialog 1\n");
+    session.command(126);
+    EXPECT_EQ(sound.musicVolume(), 3);
+    EXPECT_EQ(sound.effectsVolume(), 0);
+    EXPECT_EQ(kept.back().musicVolume, 3);
+    session.feed("dialog 1041 9\ndialog 2\n");
+    session.command(126);
+    EXPECT_EQ(sound.musicVolume(), 3);
+    // The next new game offers the last one's choices.
+    session.feed("dialog 1\n");
+    session.command(114);
+    EXPECT_EQ(session.game().levelIndex(), 6u);
+    EXPECT_EQ(session.game().baseInterval(), 300u);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ ScriptSession::ScriptSession(const std::vector<unsigned char>& settings)
 {
     if (!settings.empty())
         writeBytes(workDirectory / "settings.dat", settings);
-    run = std::make_unique<ScriptRun>(script, out, errors, throwRejection, audio,
+    run = std::make_unique<ScriptRun>(source, out, errors, throwRejection, audio,
                                       GamePaths{workDirectory / "highscore.dat", workDirectory / "settings.dat"});
 }
 

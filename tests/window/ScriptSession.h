@@ -53,6 +53,7 @@ public:
 private:
     TempFolder workDirectory{"session"};
     std::stringstream script;
+    StreamScriptSource source{script};
     std::ostringstream out;
     std::ostringstream errors;
     SilentAudioLayer audio;

@@ -283,6 +283,37 @@ void Artwork::paintPill(Image& image, float left, float top, float scale, int co
         break;
     }
     image.fill(intersect(place(strokes({streak}, 1.9f)), body), box, White, 0.65f);
+    paintMark(image, left, top, scale, colour);
+}
+
+void Artwork::paintMark(Image& image, float left, float top, float scale, int colour)
+{
+    // Pressed into the body like a stamp: a darker tone of the half's own
+    // colour with a light edge below it. A ring for the round white viruses,
+    // a square for the blue blocks, a triangle for the green one-eyes; each
+    // a different silhouette, so greyscale or any colour blindness leaves
+    // them apart.
+    const Tints& t = tints[static_cast<std::size_t>(colour)];
+    const float cx = 16.5f;
+    const float cy = 17.0f;
+    Shape mark;
+    switch (colour) {
+    case 0:
+        mark = subtract(circle(cx, cy, 4.8f), circle(cx, cy, 2.3f));
+        break;
+    case 1:
+        mark = roundBox(cx - 4.0f, cy - 4.0f, cx + 4.0f, cy + 4.0f, 0.8f);
+        break;
+    default:
+        mark = polygon({{cx, cy - 5.2f}, {cx + 5.4f, cy + 4.2f}, {cx - 5.4f, cy + 4.2f}});
+        break;
+    }
+    const Shape placedMark = [mark, left, top, scale](float x, float y) {
+        return mark((x - left) / scale, (y - top) / scale) * scale;
+    };
+    const Box box{left + 8.0f * scale, top + 8.0f * scale, left + 26.0f * scale, top + 26.0f * scale};
+    image.fill(moved(placedMark, 0.6f * scale, 0.7f * scale), box, t.light, 0.8f);
+    image.fill(placedMark, box, mix(t.shade, Ink, colour == 0 ? 0.45f : 0.35f));
 }
 
 Image Artwork::emptySquare()
@@ -323,11 +354,13 @@ Image Artwork::levelPicture(int number)
     const Shape digits = StrokeFont::textShape(text, x, y, sx, sy, pen, gap);
     const Box box{x - pen, y - pen, x + width + pen, y + 6 * sy + pen};
     image.fill(moved(digits, 2.0f, 3.0f), box, Ink, 0.22f);
-    image.fill(digits, box, linearGradient({0, y - 4}, rgb(120, 205, 110), {0, y + 6 * sy + 4}, rgb(36, 120, 58)));
+    // Dark enough that even the glossy top of a digit stands at 4.5:1 on the
+    // level's pale green.
+    image.fill(digits, box, linearGradient({0, y - 4}, rgb(30, 112, 52), {0, y + 6 * sy + 4}, rgb(16, 76, 38)));
     image.outline(digits, box, 2.0f, mix(Ink, rgb(20, 80, 30), 0.5f));
     const float glossLine = y + 2.6f * sy;
     image.fill(intersect(offset(digits, -2.6f), [glossLine](float, float py) { return py - glossLine; }), box, White,
-               0.35f);
+               0.06f);
     return image;
 }
 
@@ -536,6 +569,18 @@ Image Artwork::titleScreen()
     return image;
 }
 
+Image Artwork::signBase(int width, int height)
+{
+    // A sign is copied whole, corners and all: they show the screen as it is
+    // there, the background with its glass and the empty bottle.
+    static const Image screen = background();
+    Image image(width, height, BottleFill);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.set(x, y, screen.colorAt(SignX + x, SignY + y));
+    return image;
+}
+
 namespace {
 
 void signFrame(Image& image, Rgb top, Rgb bottom)
@@ -543,9 +588,12 @@ void signFrame(Image& image, Rgb top, Rgb bottom)
     const float w = static_cast<float>(image.width());
     const float h = static_cast<float>(image.height());
     const Box all = everywhere(image);
-    const Shape panel = roundBox(4, 4, w - 4, h - 4, 12);
-    image.fill(panel, all, linearGradient({0, 4}, top, {0, h - 4}, bottom));
-    image.outline(offset(panel, -3.0f), all, 1.5f, White, 0.35f);
+    // The panel fills the picture but for its rounded corners, with a dark
+    // rim where the old dark frame was.
+    const Shape panel = roundBox(0.5f, 0.5f, w - 0.5f, h - 0.5f, 14);
+    image.fill(panel, all, linearGradient({0, 0}, top, {0, h}, bottom));
+    image.outline(offset(panel, -1.2f), all, 2.4f, Artwork::Ink);
+    image.outline(offset(panel, -5.0f), all, 1.5f, White, 0.35f);
 }
 
 void signText(Image& image, const char* text, float top, float sx, float sy, float pen, Rgb colour)
@@ -568,7 +616,7 @@ void signText(Image& image, const char* text, float top, float sx, float sy, flo
 
 Image Artwork::pauseSign()
 {
-    Image image(300, 121, Ink);
+    Image image = signBase(300, 121);
     signFrame(image, rgb(118, 96, 214), rgb(62, 48, 150));
     const Box all = everywhere(image);
     // The universal pause bars, as two capsules.
@@ -582,20 +630,26 @@ Image Artwork::pauseSign()
     image.fill(moved(word, 2.0f, 3.0f), all, rgb(16, 18, 48), 0.45f);
     image.fill(word, all, White);
     image.outline(word, all, 1.8f, Ink);
-    signText(image, "PRESS PAUSE TO GO ON", 92, 2.0f, 2.3f, 2.1f, rgb(255, 236, 150));
+    // A label of the hall of fame's own paper: the game writes on it, in the
+    // hall of fame's letters, which keys take the game on again (the pause
+    // key is the player's choice).
+    const Shape label = roundBox(30, 87, 270, 111, 6);
+    image.fill(label, all, TextFill);
+    image.outline(label, all, 1.5f, Ink, 0.8f);
     return image;
 }
 
 Image Artwork::levelClearSign()
 {
-    Image image(280, 178, Ink);
-    signFrame(image, rgb(96, 200, 110), rgb(34, 118, 70));
+    Image image = signBase(280, 178);
+    // Green dark enough for white letters at 4.7:1 and more.
+    signFrame(image, rgb(44, 132, 66), rgb(20, 84, 48));
     const Box all = everywhere(image);
     signText(image, "LEVEL", 18, 6.2f, 7.0f, 7.5f, White);
     signText(image, "CLEAR!", 74, 6.2f, 7.0f, 7.5f, White);
     const Shape strip = roundBox(30, 132, 250, 164, 16);
     image.fill(strip, all, Ink, 0.55f);
-    signText(image, "PRESS ENTER", 139, 2.7f, 3.1f, 2.6f, rgb(255, 236, 150));
+    signText(image, "PRESS ENTER", 139, 2.7f, 3.1f, 2.6f, Caption);
     // Sparkles in the corners.
     for (const auto& p : std::array<Point, 4>{{{26, 26}, {254, 26}, {24, 110}, {256, 110}}}) {
         std::vector<Point> star;
@@ -611,8 +665,9 @@ Image Artwork::levelClearSign()
 
 Image Artwork::gameOverSign()
 {
-    Image image(300, 178, Ink);
-    signFrame(image, rgb(214, 84, 110), rgb(112, 32, 72));
+    Image image = signBase(300, 178);
+    // A red dark enough for white letters at 6:1 and more.
+    signFrame(image, rgb(176, 52, 84), rgb(96, 24, 60));
     signText(image, "GAME", 16, 7.0f, 7.2f, 8.0f, White);
     signText(image, "OVER", 70, 7.0f, 7.2f, 8.0f, White);
     // The viruses had the last laugh.

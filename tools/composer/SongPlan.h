@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,12 +26,16 @@ struct Section {
     bool fill = false;
     // The first beat is a crash.
     bool crash = false;
+    // Played on the song's contrast instruments (when it has them).
+    bool contrast = false;
     // When not empty, this section's own way of playing, in place of the song's.
     std::string bassBar;
     std::string harmonyBar;
     std::string drumBar;
 };
 
+// Chords: a root with # or b, then nothing (major), m, 7, m7, maj7, sus
+// (a fourth for the third) or dim.
 // How a song's parts play the chords, one bar of 16 characters each.
 // Bass: R root, O root an octave up, F fifth, . hold, - stop.
 // Harmony: 1 3 5 7 8 chord tones (root, third, fifth, seventh, octave),
@@ -39,10 +44,18 @@ struct Section {
 struct SongPlan {
     std::string title;
     int tempo = 125;
-    enum class Lead { SoftSquare, Pulse } lead = Lead::SoftSquare;
-    enum class Harmony { Marimba, Bell, ChipPad } harmony = Harmony::Marimba;
+    enum class Lead { SoftSquare, Pulse, Flute } lead = Lead::SoftSquare;
+    enum class Harmony { Marimba, Bell, ChipPad, Organ, ElectricPiano } harmony = Harmony::Marimba;
+    enum class Bass { Plucked, Rubber, Saw, Pulse } bass = Bass::Plucked;
+    enum class Kit { Soft, Wood, Rock, Chip } kit = Kit::Soft;
+    // The instruments of the sections marked `contrast`; the song's own when unset.
+    std::optional<Lead> contrastLead;
+    std::optional<Harmony> contrastHarmony;
     double pulseDuty = 0.25;
     int vibrato = 0x43;  // speed and depth of the vibrato on long notes
+    // Every instrument's volume times this, so the songs come out equally
+    // loud (musiccheck measures them) whatever their instruments.
+    double level = 1.0;
     std::string bassBar;
     std::string harmonyBar;
     std::string drumBar;

@@ -1,6 +1,8 @@
 #include "SongWriter.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <sstream>
 #include <stdexcept>
 
@@ -93,11 +95,15 @@ SongWriter::Chord SongWriter::chordOf(const std::string& name)
     }
     chord.root = (chord.root + 12) % 12;
     const std::string rest = name.substr(at);
-    if (rest == "m" || rest == "m7")
-        chord.minor = true;
+    if (rest == "m" || rest == "m7" || rest == "dim")
+        chord.third = 3;
+    if (rest == "sus")
+        chord.third = 5;
+    if (rest == "dim")
+        chord.fifth = 6;
     chord.seventh = rest == "7" || rest == "m7";
     chord.majorSeventh = rest == "maj7";
-    if (!rest.empty() && rest != "m" && rest != "7" && rest != "m7" && rest != "maj7")
+    if (!rest.empty() && rest != "m" && rest != "7" && rest != "m7" && rest != "maj7" && rest != "sus" && rest != "dim")
         throw std::invalid_argument("unknown chord: " + name);
     return chord;
 }
@@ -117,34 +123,83 @@ int SongWriter::trackerNote(int midi, int baseMidi)
     return note;
 }
 
+int SongWriter::add(ModSample sample)
+{
+    sample.volume = std::clamp(static_cast<int>(std::lround(sample.volume * songPlan.level)), 0, 64);
+    return output.addSample(std::move(sample));
+}
+
+int SongWriter::addLead(SongPlan::Lead lead)
+{
+    switch (lead) {
+    case SongPlan::Lead::Pulse:
+        return add(pulseLead(LeadBase, songPlan.pulseDuty));
+    case SongPlan::Lead::Flute:
+        return add(fluteLead(LeadBase));
+    case SongPlan::Lead::SoftSquare:
+        break;
+    }
+    return add(softSquareLead(LeadBase));
+}
+
+int SongWriter::addHarmony(SongPlan::Harmony harmony)
+{
+    switch (harmony) {
+    case SongPlan::Harmony::Bell:
+        return add(bell(HarmonyBase));
+    case SongPlan::Harmony::ChipPad:
+        return add(chipPad(HarmonyBase));
+    case SongPlan::Harmony::Organ:
+        return add(organ(HarmonyBase));
+    case SongPlan::Harmony::ElectricPiano:
+        return add(electricPiano(HarmonyBase));
+    case SongPlan::Harmony::Marimba:
+        break;
+    }
+    return add(marimba(HarmonyBase));
+}
+
 std::vector<std::uint8_t> SongWriter::write()
 {
-    switch (songPlan.lead) {
-    case SongPlan::Lead::SoftSquare:
-        leadSample = output.addSample(softSquareLead(16));
+    leadSample = addLead(songPlan.lead);
+    switch (songPlan.bass) {
+    case SongPlan::Bass::Rubber:
+        bassSample = add(rubberBass(BassBase));
         break;
-    case SongPlan::Lead::Pulse:
-        leadSample = output.addSample(pulseLead(16, songPlan.pulseDuty));
+    case SongPlan::Bass::Saw:
+        bassSample = add(sawBass(BassBase));
         break;
-    }
-    bassSample = output.addSample(pluckedBass(64));
-    switch (songPlan.harmony) {
-    case SongPlan::Harmony::Marimba:
-        harmonySample = output.addSample(marimba(32));
+    case SongPlan::Bass::Pulse:
+        bassSample = add(pulseBass(BassBase));
         break;
-    case SongPlan::Harmony::Bell:
-        harmonySample = output.addSample(bell(32));
-        break;
-    case SongPlan::Harmony::ChipPad:
-        harmonySample = output.addSample(chipPad(32));
+    case SongPlan::Bass::Plucked:
+        bassSample = add(pluckedBass(BassBase));
         break;
     }
-    kickSample = output.addSample(kickDrum());
-    snareSample = output.addSample(snareDrum());
-    closedHatSample = output.addSample(closedHat());
-    openHatSample = output.addSample(openHat());
-    crashSample = output.addSample(crashWithKick());
-    tomSample = output.addSample(tomDrum());
+    harmonySample = addHarmony(songPlan.harmony);
+    DrumKit kit;
+    switch (songPlan.kit) {
+    case SongPlan::Kit::Wood:
+        kit = woodKit();
+        break;
+    case SongPlan::Kit::Rock:
+        kit = rockKit();
+        break;
+    case SongPlan::Kit::Chip:
+        kit = chipKit();
+        break;
+    case SongPlan::Kit::Soft:
+        kit = softKit();
+        break;
+    }
+    kickSample = add(kit.kick);
+    snareSample = add(kit.snare);
+    closedHatSample = add(kit.closedHat);
+    openHatSample = add(kit.openHat);
+    crashSample = add(kit.crash);
+    tomSample = add(kit.tom);
+    contrastLeadSample = songPlan.contrastLead ? addLead(*songPlan.contrastLead) : leadSample;
+    contrastHarmonySample = songPlan.contrastHarmony ? addHarmony(*songPlan.contrastHarmony) : harmonySample;
 
     const int count = static_cast<int>(songPlan.sections.size());
     for (int i = 0; i < count; ++i) {
@@ -193,8 +248,8 @@ void SongWriter::writeLead(int pattern, const Section& section)
             if (pitch == "r") {
                 output.cell(pattern, row, LeadChannel) = ModCell{0, 0, SetVolume, 0};
             } else if (pitch != "-") {
-                output.cell(pattern, row, LeadChannel) =
-                    ModCell{trackerNote(midiOf(pitch), LeadBase), leadSample, 0, 0};
+                output.cell(pattern, row, LeadChannel) = ModCell{
+                    trackerNote(midiOf(pitch), LeadBase), section.contrast ? contrastLeadSample : leadSample, 0, 0};
             }
             // Long notes get a gentle vibrato once they have sounded a moment.
             if (pitch != "r" && (length >= 6 || pitch == "-")) {
@@ -221,7 +276,8 @@ void SongWriter::writeBass(int pattern, const Section& section)
         for (int step = 0; step < RowsPerBar; ++step) {
             const char token = barOf(section.bassBar, songPlan.bassBar).at(static_cast<std::size_t>(step));
             const int row = bar * RowsPerBar + step;
-            const int root = 36 + chordAt(section, bar, step).root;  // C2..B2
+            const Chord chord = chordAt(section, bar, step);
+            const int root = 36 + chord.root;  // C2..B2
             int midi = 0;
             switch (token) {
             case 'R':
@@ -231,7 +287,7 @@ void SongWriter::writeBass(int pattern, const Section& section)
                 midi = root + 12;
                 break;
             case 'F':
-                midi = root + 7;
+                midi = root + chord.fifth;
                 break;
             case '-':
                 output.cell(pattern, row, BassChannel) = ModCell{0, 0, SetVolume, 0};
@@ -256,11 +312,12 @@ void SongWriter::writeHarmony(int pattern, const Section& section)
             const Chord chord = chordAt(section, bar, step);
             // Roots sit between G3 and F#4 so the chords stay under the tune.
             const int root = 55 + (chord.root - 7 + 12) % 12;
-            const int third = root + (chord.minor ? 3 : 4);
-            const int arpeggioParam = ((third - root) << 4) | 7;
+            const int third = root + chord.third;
+            const int sample = section.contrast ? contrastHarmonySample : harmonySample;
+            const int arpeggioParam = ((third - root) << 4) | chord.fifth;
             ModCell& c = output.cell(pattern, row, HarmonyChannel);
             if (token == 'A' || (arpeggio && token == '.' && root != soundingRoot)) {
-                c = ModCell{trackerNote(root, HarmonyBase), harmonySample, Arpeggio, arpeggioParam};
+                c = ModCell{trackerNote(root, HarmonyBase), sample, Arpeggio, arpeggioParam};
                 arpeggio = true;
                 soundingRoot = root;
                 continue;
@@ -282,7 +339,7 @@ void SongWriter::writeHarmony(int pattern, const Section& section)
                 midi = third;
                 break;
             case '5':
-                midi = root + 7;
+                midi = root + chord.fifth;
                 break;
             case '7':
                 midi = root + (chord.seventh ? 10 : chord.majorSeventh ? 11 : 12);
@@ -296,7 +353,7 @@ void SongWriter::writeHarmony(int pattern, const Section& section)
             default:
                 throw std::invalid_argument(songPlan.title + ": unknown harmony step");
             }
-            c = ModCell{trackerNote(midi, HarmonyBase), harmonySample, 0, 0};
+            c = ModCell{trackerNote(midi, HarmonyBase), sample, 0, 0};
         }
     }
 }

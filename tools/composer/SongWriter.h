@@ -27,8 +27,9 @@ public:
 
 private:
     struct Chord {
-        int root = 0;  // pitch class 0..11
-        bool minor = false;
+        int root = 0;   // pitch class 0..11
+        int third = 4;  // semitones over the root
+        int fifth = 7;
         bool seventh = false;
         bool majorSeventh = false;
     };
@@ -41,6 +42,9 @@ private:
     void writeHarmony(int pattern, const Section& section);
     void writeDrums(int pattern, const Section& section);
     void putEffect(int pattern, int row, int effect, int param);
+    int add(ModSample sample);
+    int addLead(SongPlan::Lead lead);
+    int addHarmony(SongPlan::Harmony harmony);
     // The tracker note for a pitch on an instrument whose C-2 sounds baseMidi.
     static int trackerNote(int midi, int baseMidi);
 
@@ -49,6 +53,8 @@ private:
     int leadSample = 0;
     int bassSample = 0;
     int harmonySample = 0;
+    int contrastLeadSample = 0;
+    int contrastHarmonySample = 0;
     int kickSample = 0;
     int snareSample = 0;
     int closedHatSample = 0;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "LoudnessMeter.h"
 #include "Noise.h"
 
 namespace quindel::composer {
@@ -22,79 +23,117 @@ double timeOf(std::size_t i)
     return static_cast<double>(i) / EffectRate;
 }
 
-// A couple of milliseconds of rise, so no effect starts with a click.
-double rise(double t)
+// Raised-cosine fades over the first and last moments: the sample starts and
+// ends at exactly nothing, however it was made.
+void fade(std::vector<double>& signal, double inSeconds, double outSeconds)
 {
-    return std::min(1.0, t / 0.002);
+    const auto in = std::min(signal.size(), static_cast<std::size_t>(inSeconds * EffectRate));
+    const auto out = std::min(signal.size(), static_cast<std::size_t>(outSeconds * EffectRate));
+    for (std::size_t i = 0; i < in; ++i)
+        signal[i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) / static_cast<double>(in));
+    for (std::size_t i = 0; i < out; ++i)
+        signal[signal.size() - 1 - i] *=
+            0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) / static_cast<double>(out));
 }
 
-void normalise(std::vector<double>& signal, double peak)
+// Scales the effect to a loudness, as heard through the game's mixer.
+void toLoudness(std::vector<double>& signal, double lufs)
 {
-    double loudest = 0.0;
-    for (double v : signal)
-        loudest = std::max(loudest, std::abs(v));
+    const double gain = std::pow(10.0, (lufs - effectLoudness(signal)) / 20.0);
     for (double& v : signal)
-        v *= peak / loudest;
+        v *= gain;
+}
+
+// A struck bar: a decaying sine with a faster, brighter overtone.
+double strike(double t, double hz, double decay)
+{
+    if (t < 0.0)
+        return 0.0;
+    return std::exp(-t * decay) * std::sin(Tau * hz * t)
+        + 0.45 * std::exp(-t * decay * 2.2) * std::sin(Tau * hz * 2.76 * t);
 }
 
 }  // namespace
 
-std::vector<double> moveTom()
+double effectLoudness(const std::vector<double>& signal)
 {
-    std::vector<double> out = buffer(0.16);
-    Noise noise(0x70A);
-    double phase = 0.0;
+    LoudnessMeter meter(EffectRate, 2);
+    std::vector<float> stereo;
+    for (double v : signal) {
+        stereo.push_back(static_cast<float>(v));
+        stereo.push_back(static_cast<float>(v));
+    }
+    // A second of silence after it, as the mixer would play on.
+    stereo.resize(stereo.size() + 2 * EffectRate, 0.0f);
+    meter.add(std::span<const float>(stereo));
+    return meter.loudestMomentary();
+}
+
+std::vector<double> moveTick()
+{
+    // A small hard knock, like a bead on a wire: three partials between
+    // 1.3 and 3.4 kHz that die within a few milliseconds, on a whisper of
+    // noise. It is heard on a laptop's speaker, where a low tom vanishes,
+    // and never booms in headphones.
+    std::vector<double> out = buffer(0.055);
+    Noise noise(0x71C);
+    double previous = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = timeOf(i);
-        phase += Tau * (120.0 + 70.0 * std::exp(-t * 30.0)) / EffectRate;
-        const double body = std::exp(-t * 26.0) * std::sin(phase);
-        const double stick = 0.15 * std::exp(-t * 400.0) * noise.next();
-        out[i] = rise(t) * (body + stick);
+        const double white = noise.next();
+        const double hiss = white - previous;
+        previous = white;
+        out[i] = std::exp(-t / 0.012) * std::sin(Tau * 2217.46 * t)
+            + 0.35 * std::exp(-t / 0.006) * std::sin(Tau * 3322.44 * t)
+            + 0.3 * std::exp(-t / 0.014) * std::sin(Tau * 1318.51 * t) + 0.2 * std::exp(-t / 0.0012) * hiss;
     }
-    normalise(out, 0.45);
+    fade(out, 0.0008, 0.012);
+    toLoudness(out, MoveLufs);
     return out;
 }
 
 std::vector<double> whiteClear()
 {
     // E6 then B5, a soft falling fourth with bell-like overtones.
-    std::vector<double> out = buffer(0.5);
-    const double notes[2][2] = {{1318.5, 0.0}, {987.8, 0.11}};
+    std::vector<double> out = buffer(0.42);
+    const double notes[2][2] = {{1318.51, 0.0}, {987.77, 0.11}};
     for (const auto& note : notes) {
         for (std::size_t i = 0; i < out.size(); ++i) {
             const double t = timeOf(i) - note[1];
             if (t < 0.0)
                 continue;
             const double f = note[0];
-            out[i] += rise(t) * std::exp(-t * 7.0)
+            out[i] += std::min(1.0, t / 0.002) * std::exp(-t * 8.0)
                 * (std::sin(Tau * f * t) + 0.3 * std::exp(-t * 10.0) * std::sin(Tau * 2.76 * f * t)
                    + 0.12 * std::sin(Tau * 2.0 * f * t));
         }
     }
-    normalise(out, 0.55);
+    fade(out, 0.003, 0.05);
+    toLoudness(out, ClearLufs);
     return out;
 }
 
 std::vector<double> blueClear()
 {
-    // A struck wooden bar: a high resonance that dies within a tenth of a
-    // second, on a tiny noise tick.
-    std::vector<double> out = buffer(0.12);
+    // Two struck wooden bars a fifth apart, G6 then D7, on tiny noise ticks:
+    // pop, pop.
+    std::vector<double> out = buffer(0.26);
     Noise noise(0xB1E);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = timeOf(i);
-        out[i] = rise(t)
-            * (std::exp(-t * 45.0) * std::sin(Tau * 1750.0 * t) + 0.5 * std::exp(-t * 70.0) * std::sin(Tau * 2900.0 * t)
-               + 0.35 * std::exp(-t * 300.0) * noise.next());
+        const double second = t - 0.075;
+        out[i] = strike(t, 1567.98, 32.0) + 0.9 * strike(second, 2349.32, 30.0)
+            + 0.3 * noise.next() * (std::exp(-t * 400.0) + (second >= 0.0 ? std::exp(-second * 400.0) : 0.0));
     }
-    normalise(out, 0.6);
+    fade(out, 0.002, 0.04);
+    toLoudness(out, ClearLufs);
     return out;
 }
 
 std::vector<double> greenClear()
 {
     // A square wave sweeping from high to low: the arcade zap.
-    std::vector<double> out = buffer(0.28);
+    std::vector<double> out = buffer(0.26);
     double phase = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = timeOf(i);
@@ -102,9 +141,10 @@ std::vector<double> greenClear()
         phase += Tau * f / EffectRate;
         // Three odd harmonics only: bright without the harshness of a raw square.
         const double wave = std::sin(phase) + std::sin(3.0 * phase) / 3.0 + std::sin(5.0 * phase) / 5.0;
-        out[i] = rise(t) * std::exp(-t * 9.0) * wave;
+        out[i] = std::exp(-t * 10.0) * wave;
     }
-    normalise(out, 0.5);
+    fade(out, 0.002, 0.06);
+    toLoudness(out, ClearLufs);
     return out;
 }
 

@@ -37,7 +37,7 @@ int main(int argc, char** argv)
         save(dir / "arkanoid.mod", SongWriter(thirdLevels()).write());
         save(dir / "beingboi.mod", SongWriter(titleTheme()).write());
         save(dir / "cockatoo.mod", SongWriter(clearJingle()).write());
-        save(dir / "KPRLOTOM.wav", waveBytes(moveTom(), EffectRate));
+        save(dir / "KPRLOTOM.wav", waveBytes(moveTick(), EffectRate));
         save(dir / "sorry.wav", waveBytes(whiteClear(), EffectRate));
         save(dir / "click.wav", waveBytes(blueClear(), EffectRate));
         save(dir / "laser.wav", waveBytes(greenClear(), EffectRate));

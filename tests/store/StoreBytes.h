@@ -1,11 +1,12 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+#include <vector>
 
-// The working directory each test gets, and reading and writing whole files.
 #include "TempFolder.h"
 
+// The store tests' own file helpers; fresh working folders and file bytes
+// come from the tests' shared support.
 namespace quindel::test {
 
 // Bytes seed, seed + 1, ... wrapping at 256, so every byte is told apart.
