@@ -30,30 +30,20 @@ constexpr std::string_view usageDesktop =
     "                  by default ~/.local/share/quindel): highscore.dat and\n"
     "                  settings.dat live there, and music/ is taken from there\n"
     "                  or else from the installed game; the desktop launcher\n"
-    "                  starts the game this way
-    ";
+    "                  starts the game this way\n";
 #endif
 
-constexpr std::string_view usageTail = "  -h, --help      show this help and exit
-                                       "
-                                       "  --version       show the version and exit
-                                       "
-                                       "
-                                       "
-                                       "Without --desktop the game reads music/ and keeps highscore.dat and
-                                       "
-                                       "settings.dat in the working directory.
-                                       "
-                                       "
-                                       "
-                                       "Exit status: 0 when the game or script ends normally, 1 when the window
-                                       "
-                                       "cannot be opened or the output cannot be written, 2 for a command line or
-                                       "
-                                       "script that cannot be understood or read.
-                                       ";
+constexpr std::string_view usageTail = "  -h, --help      show this help and exit\n"
+                                       "  --version       show the version and exit\n"
+                                       "\n"
+                                       "Without --desktop the game reads music/ and keeps highscore.dat and\n"
+                                       "settings.dat in the working directory.\n"
+                                       "\n"
+                                       "Exit status: 0 when the game or script ends normally, 1 when the window\n"
+                                       "cannot be opened or the output cannot be written, 2 for a command line or\n"
+                                       "script that cannot be understood or read.\n";
 
-    constexpr std::string_view versionText = "Quindel " QUINDEL_VERSION "\n";
+constexpr std::string_view versionText = "Quindel " QUINDEL_VERSION "\n";
 
 std::vector<std::string_view> afterProgramName(int argc, const char* const* argv)
 {

@@ -37,6 +37,19 @@ std::optional<std::filesystem::path> takeSdlPath(char* text)
     return path;
 }
 
+#ifdef _WIN32
+// %APPDATA%\quindel, where SDL puts a program's own files on Windows, made
+// by SDL when missing.
+std::optional<std::filesystem::path> makePlayerFolder(std::string& error)
+{
+    const auto folder = takeSdlPath(SDL_GetPrefPath("", folderName));
+    if (!folder) {
+        error = std::string("no data folder for the player: ") + SDL_GetError();
+        return std::nullopt;
+    }
+    return folder->lexically_normal();
+}
+#else
 // $XDG_DATA_HOME/quindel, made when missing. By the XDG base directory rules
 // an empty or relative XDG_DATA_HOME is ignored and $HOME/.local/share used:
 // a relative folder would be looked up again from the folder the game
@@ -65,12 +78,14 @@ std::optional<std::filesystem::path> makePlayerFolder(std::string& error)
     }
     std::error_code ignored;
     if (!std::filesystem::is_directory(folder, ignored)) {
-        error = "cannot make the data folder " + folder.string() + ": "
+        error = "cannot make the data folder " + utf8FromPath(folder) + ": "
             + (failure != 0 ? std::strerror(failure) : "a file of that name is in the way");
         return std::nullopt;
     }
     return folder;
 }
+
+#endif
 
 }  // namespace
 
