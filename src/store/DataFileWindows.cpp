@@ -83,7 +83,12 @@ DataFile::Opened DataFile::open(bool readOnlyWillDo)
     // Never _O_TRUNC, so whatever follows the image survives.
     Opened opened{::_wopen(filePath.c_str(), _O_RDWR | _O_CREAT | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE),
                   true};
-    const int writeError = opened.fd < 0 ? errno : 0;
+    int writeError = opened.fd < 0 ? errno : 0;
+    // Windows refuses a folder as "permission denied"; the player is told
+    // what is really in the way, as on Linux.
+    std::error_code ignored;
+    if (opened.fd < 0 && std::filesystem::is_directory(filePath, ignored))
+        writeError = EISDIR;
     // A file the player made read-only still shows its table or keys.
     if (opened.fd < 0 && readOnlyWillDo)
         opened = {::_wopen(filePath.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT), false};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -48,9 +49,12 @@ TEST(PreferencesFile, WhatIsSavedComesBackAndOnlyAChangeIsWritten)
     PreferencesFile reread(folder / "quindel.toml", errors);
     EXPECT_EQ(reread.load(), changed());
     // The same preferences again: the file is not rewritten.
-    std::filesystem::last_write_time(folder / "quindel.toml", std::filesystem::file_time_type{});
+    // A day back, in whole seconds, which every file system can hold.
+    const auto stamp = std::chrono::floor<std::chrono::seconds>(
+        std::filesystem::last_write_time(folder / "quindel.toml") - std::chrono::hours(24));
+    std::filesystem::last_write_time(folder / "quindel.toml", stamp);
     EXPECT_TRUE(reread.save(changed()));
-    EXPECT_EQ(std::filesystem::last_write_time(folder / "quindel.toml"), std::filesystem::file_time_type{});
+    EXPECT_EQ(std::filesystem::last_write_time(folder / "quindel.toml"), stamp);
     // Written through a temporary file that does not stay behind.
     std::size_t files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
@@ -78,8 +82,8 @@ TEST(PreferencesFile, WhatCannotBeUsedTakesItsDefaultAndIsNamed)
     const Case cases[] = {
         {"a part of the file", "[sound]\nmusic_volume = 4\n", "", louder},
         {"random bytes", std::string("\x01\xff\xfe[[=\x80", 8), "not TOML", Preferences{}},
-        {"a wrong type", "[display]\nfullscreen = \"yes\"\n[sound]\nmusic_volume = 4\n", "display.fullscreen is not true",
-         louder},
+        {"a wrong type", "[display]\nfullscreen = \"yes\"\n[sound]\nmusic_volume = 4\n",
+         "display.fullscreen is not true", louder},
         {"out of range", "[sound]\nmusic_volume = 11\neffects_volume = -1\n[play]\nlevel = 0\n",
          "sound.music_volume = 11 is not in 0..10; sound.effects_volume = -1 is not in 0..10; play.level = 0",
          Preferences{}},
@@ -125,8 +129,9 @@ TEST(PreferencesFile, AFileThatIsNotOneOrCannotBeWrittenNeverStopsTheGame)
     const std::string said = errors.str();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     // Read-only: read, and left as it is.
-    test::writeBytes(folder / "kept.toml", test::Bytes{'[', 'p', 'l', 'a', 'y', ']', '\n', 'l', 'e', 'v', 'e', 'l',
-                                                       ' ', '=', ' ', '9', '\n'});
+    test::writeBytes(
+        folder / "kept.toml",
+        test::Bytes{'[', 'p', 'l', 'a', 'y', ']', '\n', 'l', 'e', 'v', 'e', 'l', ' ', '=', ' ', '9', '\n'});
     std::filesystem::permissions(folder / "kept.toml", std::filesystem::perms::owner_read);
     PreferencesFile kept(folder / "kept.toml", errors);
     EXPECT_EQ(kept.load().level, 9);
