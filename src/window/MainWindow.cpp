@@ -75,6 +75,8 @@ void MainWindow::sendMessage(const Message& message)
     const bool paint = message.code == MessageCode::Paint;
     if (paint)
         ++paintDepth;
+    if (trace != nullptr)
+        traceFocus(message);
     procedure->handle(message);
     if (paint && --paintDepth == 0)
         system.present();
@@ -120,6 +122,16 @@ const char* stateName(GameState state)
 }
 
 }  // namespace
+
+void MainWindow::traceFocus(const Message& message)
+{
+    if (message.code == MessageCode::ActivateApp)
+        *trace << "active " << (message.wParam != 0 ? 1 : 0) << std::endl;
+    else if (message.code == MessageCode::EnterMenuLoop)
+        *trace << "menu-open" << std::endl;
+    else if (message.code == MessageCode::ExitMenuLoop)
+        *trace << "menu-close" << std::endl;
+}
 
 void MainWindow::setTrace(std::ostream* stream)
 {

@@ -69,10 +69,14 @@ public:
     // against its period, each change of the game's state (`state Playing`),
     // each level that starts (`level 5 tick 300`, the level as the player
     // counts it) and each dialog that opens and closes (`dialog-open 116`,
-    // `dialog-close 116 1` with the command that closed it).
+    // `dialog-close 116 1` with the command that closed it), and the window
+    // losing and gaining the keyboard (`active 0`, `active 1`) or a menu
+    // taking it (`menu-open`, `menu-close`): each of them may pause a game.
     void setTrace(std::ostream* stream);
 
 private:
+    void traceFocus(const Message& message);
+
     Game& owner;
     UiPlatform& system;
     MessagePump messagePump;

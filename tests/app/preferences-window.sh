@@ -62,13 +62,16 @@ expect "^dialog-open 116$"
 keys Return
 expect "^state Playing$"
 xdotool windowfocus --sync "$other"
+expect "^active 0$"
 expect "^state Paused$"
 xdotool windowfocus --sync "$window"
+expect "^active 1$"
 expect_none "^state Playing$" 1.5
 keys Pause
 expect "^state Playing$"
 # The check mark off: Alt+O opens the menu (which waits), P turns it off.
 keys alt+o p
+expect "^menu-open$"
 expect "^state Paused$"
 keys Escape
 expect "^state Playing$"
