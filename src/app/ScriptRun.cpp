@@ -5,6 +5,7 @@
 #include "sound/SoundPlayer.h"
 #include "window/GamePrinter.h"
 #include "window/MainWindow.h"
+#include "window/VersusPrinter.h"
 
 namespace quindel {
 
@@ -21,9 +22,20 @@ ScriptRun::ScriptRun(ScriptSource& script, std::ostream& out, std::ostream& erro
             gamePrinter = std::make_unique<GamePrinter>(created, canvas, out);
             created.soundPlayer().setObserver(gamePrinter.get());
             GamePrinter& printer = *gamePrinter;
+            // In a versus match `dump` and `board` show both bottles.
             scriptPlatform.setReports(ScriptPlatform::Reports{
-                [&printer] { printer.printState(); },
-                [&printer] { printer.printBoard(); },
+                [this, &printer, &out] {
+                    if (const VersusMatch* match = mainWindow->versusMatch())
+                        VersusPrinter(*match, out).printState();
+                    else
+                        printer.printState();
+                },
+                [this, &printer, &out] {
+                    if (const VersusMatch* match = mainWindow->versusMatch())
+                        VersusPrinter(*match, out).printBoard();
+                    else
+                        printer.printBoard();
+                },
                 [&printer] { printer.printHallOfFame(); },
                 [&printer] { printer.printKeys(); },
                 [&printer](const std::string& file) { return printer.writeShot(file); },

@@ -14,30 +14,49 @@ bool RepeatSchedule::takeDue(std::uint32_t now)
     return true;
 }
 
+void KeyRepeat::setKeysApart(bool on)
+{
+    apart = on;
+    // From many held keys to one: the one pressed last goes on.
+    if (!apart && held.size() > 1)
+        held.erase(held.begin(), held.end() - 1);
+}
+
 void KeyRepeat::press(std::int32_t key, std::uint32_t now)
 {
-    held = key;
-    schedule.start(now);
+    if (apart)
+        std::erase_if(held, [key](const Held& each) { return each.key == key; });
+    else
+        held.clear();
+    Held pressed{key, {}};
+    pressed.schedule.start(now);
+    held.push_back(pressed);
 }
 
 void KeyRepeat::release(std::int32_t key)
 {
-    if (held == key)
-        held.reset();
+    std::erase_if(held, [key](const Held& each) { return each.key == key; });
 }
 
 std::optional<std::uint32_t> KeyRepeat::nextDeadline() const
 {
-    if (!held)
-        return std::nullopt;
-    return schedule.deadline();
+    std::optional<std::uint32_t> earliest;
+    for (const Held& each : held)
+        if (!earliest || isEarlier(each.schedule.deadline(), *earliest))
+            earliest = each.schedule.deadline();
+    return earliest;
 }
 
 std::optional<std::int32_t> KeyRepeat::takeDue(std::uint32_t now)
 {
-    if (!held || !schedule.takeDue(now))
+    Held* earliest = nullptr;
+    for (Held& each : held)
+        if (isDue(each.schedule.deadline(), now)
+            && (earliest == nullptr || isEarlier(each.schedule.deadline(), earliest->schedule.deadline())))
+            earliest = &each;
+    if (earliest == nullptr || !earliest->schedule.takeDue(now))
         return std::nullopt;
-    return held;
+    return earliest->key;
 }
 
 }  // namespace quindel

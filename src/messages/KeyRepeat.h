@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace quindel {
 
@@ -28,21 +29,29 @@ private:
 };
 
 // The keyboard's held key, repeated on the pump's clock: only the key
-// pressed last repeats, as on a desktop, until it is let go.
+// pressed last repeats, as on a desktop, until it is let go. With the keys
+// apart (two players on one keyboard) every held key repeats on its own,
+// so one player's held key goes on whatever the other presses.
 class KeyRepeat final {
 public:
     void press(std::int32_t key, std::uint32_t now);
     void release(std::int32_t key);
-    void releaseAll() { held.reset(); }
+    void releaseAll() { held.clear(); }
+    void setKeysApart(bool on);
 
-    // When the held key repeats next; none while nothing is held.
+    // When a held key repeats next; none while nothing is held.
     std::optional<std::uint32_t> nextDeadline() const;
     // The key to send again when its repeat is due at now.
     std::optional<std::int32_t> takeDue(std::uint32_t now);
 
 private:
-    std::optional<std::int32_t> held;
-    RepeatSchedule schedule;
+    struct Held final {
+        std::int32_t key = 0;
+        RepeatSchedule schedule;
+    };
+    // One at most, unless the keys are apart.
+    std::vector<Held> held;
+    bool apart = false;
 };
 
 }  // namespace quindel

@@ -34,7 +34,9 @@ enum class PadSource : std::int32_t {
 // A direction held down repeats like a held key: once at the press, again
 // after a delay, then at a steady rate, until every source holding it lets
 // go. Only the direction pressed last repeats, as with a keyboard. Buttons
-// act once per press.
+// act once per press. With the pads apart (two players, one to a pad) all
+// of that holds for each pad on its own: each pad's last direction repeats
+// whatever the other pad does.
 class PadInput final {
 public:
     static constexpr std::uint32_t RepeatDelay = RepeatPace::Delay;
@@ -57,14 +59,22 @@ public:
     void releaseAll()
     {
         holds.clear();
-        repeating.reset();
+        repeats.clear();
     }
+    // Every pad a player of its own, or all pads one player.
+    void setPadsApart(bool on);
 
-    // When the held direction repeats next; none while nothing repeats.
+    // When a held direction repeats next; none while nothing repeats.
     std::optional<std::uint32_t> nextDeadline() const;
     // The direction to deliver again when its repeat is due at now. A repeat
     // that fell behind (the game was busy) comes once, not once per period.
     std::optional<PadAction> takeDue(std::uint32_t now);
+    // The same, with the pad whose direction it is.
+    struct Due final {
+        std::int32_t pad = 0;
+        PadAction action = PadAction::Left;
+    };
+    std::optional<Due> takeDueWithPad(std::uint32_t now);
 
 private:
     struct Hold final {
@@ -72,11 +82,19 @@ private:
         PadSource source = PadSource::Buttons;
         PadAction action = PadAction::Left;
     };
-    bool isHeld(PadAction action) const;
+    struct Repeat final {
+        std::int32_t pad = 0;
+        PadAction action = PadAction::Left;
+        RepeatSchedule schedule;
+    };
+    // Whether the pad (any pad, unless they are apart) still holds it.
+    bool isHeld(std::int32_t pad, PadAction action) const;
+    void dropReleasedRepeats();
 
     std::vector<Hold> holds;
-    std::optional<PadAction> repeating;
-    RepeatSchedule schedule;
+    // One at most, unless the pads are apart: then one for each pad.
+    std::vector<Repeat> repeats;
+    bool apart = false;
 };
 
 }  // namespace quindel

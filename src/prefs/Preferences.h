@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 
 namespace quindel {
@@ -36,6 +37,22 @@ struct Preferences final {
     // the level 1 to 20.
     int difficulty = 1;
     int level = 1;
+
+    // What "Versus game..." offers first: the computer or a second player,
+    // the computer's strength 1 to 3, each side's level 1 to 20, the speed
+    // 0 easy, 1 medium, 2 hard, and the round wins that take the match.
+    bool versusComputer = true;
+    int versusStrength = 2;
+    int versusLevelOne = 5;
+    int versusLevelTwo = 5;
+    int versusSpeed = 1;
+    int versusRounds = 3;
+    // Player two's six keys, as virtual-key codes in the order of
+    // settings.dat's slots: move left and right, turn left and right, drop
+    // and pause. Their defaults lie under the left hand, away from player
+    // one's arrows and space bar.
+    static constexpr std::array<int, 6> PlayerTwoDefaults{'A', 'D', 'S', 'W', 'X', 'Q'};
+    std::array<int, 6> playerTwoKeys = PlayerTwoDefaults;
 
     bool operator==(const Preferences&) const = default;
 };

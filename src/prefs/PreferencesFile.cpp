@@ -21,6 +21,9 @@ namespace {
 constexpr std::uintmax_t LargestFile = 64 * 1024;
 
 constexpr const char* DifficultyNames[] = {"easy", "normal", "hard"};
+constexpr const char* SpeedNames[] = {"easy", "medium", "hard"};
+constexpr const char* OpponentNames[] = {"player", "computer"};
+constexpr const char* PlayerTwoKeyNames[] = {"move_left", "move_right", "turn_left", "turn_right", "drop", "pause"};
 
 // The file's name as UTF-8 text for a message: on Windows a plain string()
 // would go through the ANSI code page and fail on a player folder named in
@@ -73,19 +76,43 @@ public:
         value = static_cast<int>(*read);
     }
 
-    void difficulty(const char* section, const char* key, int& value)
+    void difficulty(const char* section, const char* key, int& value) { choice(section, key, DifficultyNames, value); }
+
+    // One of a few names, the value its place among them.
+    template <std::size_t Count>
+    void choice(const char* section, const char* key, const char* const (&names)[Count], int& value)
     {
         const toml::node* node = find(section, key);
         if (node == nullptr)
             return;
         if (const auto read = node->value_exact<std::string>()) {
-            for (int i = 0; i < 3; ++i)
-                if (*read == DifficultyNames[i]) {
-                    value = i;
+            for (std::size_t i = 0; i < Count; ++i)
+                if (*read == names[i]) {
+                    value = static_cast<int>(i);
                     return;
                 }
         }
-        problems.push_back(name(section, key) + " is not \"easy\", \"normal\" or \"hard\"");
+        std::string listed;
+        for (std::size_t i = 0; i < Count; ++i)
+            listed += (i == 0 ? "\"" : i + 1 == Count ? " or \"" : ", \"") + std::string(names[i]) + "\"";
+        problems.push_back(name(section, key) + " is not " + listed);
+    }
+
+    // Six key codes that must all differ: one taken twice would leave an
+    // action without a key, so all six keep their defaults then.
+    void keys(const char* section, const char* const (&keyNames)[6], std::array<int, 6>& codes)
+    {
+        std::array<int, 6> read = codes;
+        for (std::size_t i = 0; i < 6; ++i)
+            number(section, keyNames[i], 1, 254, read[i]);
+        for (std::size_t i = 0; i < 6; ++i)
+            for (std::size_t j = i + 1; j < 6; ++j)
+                if (read[i] == read[j]) {
+                    problems.push_back(std::string(section) + "." + keyNames[j] + " = " + std::to_string(read[j])
+                                       + " is " + keyNames[i] + "'s key too; the six defaults stand in");
+                    return;
+                }
+        codes = read;
     }
 
     // Whatever the file holds that this game does not know.
@@ -161,10 +188,21 @@ Preferences PreferencesFile::parse(std::string_view text, std::string& problems)
     read.flag("play", "fast_key_repeat", preferences.fastKeyRepeat);
     read.difficulty("play", "difficulty", preferences.difficulty);
     read.number("play", "level", 1, 20, preferences.level);
+    int opponent = preferences.versusComputer ? 1 : 0;
+    read.choice("versus", "opponent", OpponentNames, opponent);
+    preferences.versusComputer = opponent == 1;
+    read.number("versus", "strength", 1, 3, preferences.versusStrength);
+    read.number("versus", "level_one", 1, 20, preferences.versusLevelOne);
+    read.number("versus", "level_two", 1, 20, preferences.versusLevelTwo);
+    read.choice("versus", "speed", SpeedNames, preferences.versusSpeed);
+    read.number("versus", "rounds", 1, 5, preferences.versusRounds);
+    read.keys("player_two", PlayerTwoKeyNames, preferences.playerTwoKeys);
     read.unknown(
         {{"display", {"fullscreen", "integer_scaling", "window_width", "window_height", "window_x", "window_y"}},
          {"sound", {"music_volume", "effects_volume", "muted"}},
-         {"play", {"pause_when_inactive", "fast_key_repeat", "difficulty", "level"}}});
+         {"play", {"pause_when_inactive", "fast_key_repeat", "difficulty", "level"}},
+         {"versus", {"opponent", "strength", "level_one", "level_two", "speed", "rounds"}},
+         {"player_two", {"move_left", "move_right", "turn_left", "turn_right", "drop", "pause"}}});
     problems = joined(found);
     return preferences;
 }
@@ -191,7 +229,18 @@ std::string PreferencesFile::text(const Preferences& p)
         << "pause_when_inactive = " << flag(p.pauseWhenInactive) << '\n'
         << "fast_key_repeat = " << flag(p.fastKeyRepeat) << '\n'
         << "difficulty = \"" << DifficultyNames[p.difficulty >= 0 && p.difficulty < 3 ? p.difficulty : 1] << "\"\n"
-        << "level = " << p.level << '\n';
+        << "level = " << p.level << '\n'
+        << "\n[versus]\n"
+        << "opponent = \"" << OpponentNames[p.versusComputer ? 1 : 0] << "\"\n"
+        << "strength = " << p.versusStrength << '\n'
+        << "level_one = " << p.versusLevelOne << '\n'
+        << "level_two = " << p.versusLevelTwo << '\n'
+        << "speed = \"" << SpeedNames[p.versusSpeed >= 0 && p.versusSpeed < 3 ? p.versusSpeed : 1] << "\"\n"
+        << "rounds = " << p.versusRounds << '\n'
+        << "\n[player_two]\n"
+        << "# Virtual-key codes: 65 to 90 are A to Z, 32 space, 37 to 40 the arrows.\n";
+    for (std::size_t i = 0; i < 6; ++i)
+        out << PlayerTwoKeyNames[i] << " = " << p.playerTwoKeys[i] << '\n';
     return out.str();
 }
 

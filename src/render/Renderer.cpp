@@ -253,6 +253,14 @@ void Renderer::drawNextCapsule(const Capsule& capsule)
 
 void Renderer::drawFallingCapsule(const Capsule& capsule)
 {
+    drawFallingCapsuleAt(capsule, BoardX, BoardY);
+}
+
+void Renderer::drawFallingCapsuleAt(const Capsule& capsule, int x, int y)
+{
+    const auto square = [this, x, y](SDL_Surface* sprite, int column, int row) {
+        target.copy(sprite, 0, 0, SquareSize, SquareSize, x + SquareSize * column, y + SquareSize * row);
+    };
     const bool aFirst = capsule.rowA == capsule.rowB ? capsule.columnA < capsule.columnB : capsule.rowA > capsule.rowB;
     const int firstColumn = aFirst ? capsule.columnA : capsule.columnB;
     const int firstRow = aFirst ? capsule.rowA : capsule.rowB;
@@ -263,15 +271,15 @@ void Renderer::drawFallingCapsule(const Capsule& capsule)
     if (capsule.rowA == capsule.rowB) {
         // Lying: the left half, then the right one.
         if (SDL_Surface* s = pillSprite(firstColor, CellLink::LeftHalf))
-            drawSquare(s, firstColumn, firstRow);
+            square(s, firstColumn, firstRow);
         if (SDL_Surface* s = pillSprite(secondColor, CellLink::RightHalf))
-            drawSquare(s, secondColumn, secondRow);
+            square(s, secondColumn, secondRow);
     } else if (capsule.columnA == capsule.columnB) {
         // Standing: the lower half, then the upper one.
         if (SDL_Surface* s = pillSprite(firstColor, CellLink::BottomHalf))
-            drawSquare(s, firstColumn, firstRow);
+            square(s, firstColumn, firstRow);
         if (SDL_Surface* s = pillSprite(secondColor, CellLink::TopHalf))
-            drawSquare(s, secondColumn, secondRow);
+            square(s, secondColumn, secondRow);
     }
 }
 

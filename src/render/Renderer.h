@@ -78,6 +78,8 @@ public:
     void redrawChangedCells(const Playfield& playfield);
     void drawNextCapsule(const Capsule& capsule);
     void drawFallingCapsule(const Capsule& capsule);
+    // The same in a bottle whose top left square is at (x, y).
+    void drawFallingCapsuleAt(const Capsule& capsule, int x, int y);
 
     void drawHallOfFame(const HallOfFame& hallOfFame);
     void drawScore(std::int32_t value, bool force);
@@ -86,15 +88,26 @@ public:
     const Playfield& drawnBoard() const { return board; }
     std::int32_t lastDrawnScore() const { return lastScore; }
 
-private:
+    // The pictures of the bottle and the letters, for whoever draws a bottle
+    // elsewhere on the canvas (the versus screen); null when not loaded.
+    // The square of a cell, null for one the picture set has none for.
+    SDL_Surface* spriteForCell(const Cell& cell) const;
+    // A capsule half of a colour, joined as the link says, whole.
+    SDL_Surface* pillSprite(CellColor color, CellLink link) const;
+    SDL_Surface* emptySquare() const { return emptySprite.get(); }
+    // The score's digits, 20 x 28 each, and the hall of fame's 0-9 A-Z.
+    SDL_Surface* digits() const { return numberStrip.get(); }
+    SDL_Surface* letters() const { return charStrip.get(); }
+
     struct SurfaceFree final {
         void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
     };
     using Picture = std::unique_ptr<SDL_Surface, SurfaceFree>;
-
+    // A linked picture by name, in the canvas's own format; null when it is
+    // missing or does not decode.
     static Picture load(std::string_view name);
-    SDL_Surface* spriteForCell(const Cell& cell) const;
-    SDL_Surface* pillSprite(CellColor color, CellLink link) const;
+
+private:
     void drawCell(const Cell& cell, int column, int row);
     void drawSquare(SDL_Surface* sprite, int column, int row);
     void drawHallRow(int index, const char* name, std::int32_t score);

@@ -66,8 +66,37 @@ SdlGamepads::Pad& SdlGamepads::padOf(SDL_JoystickID id)
         return *found;
     // A pad whose arrival we did not see (it came before we listened) still
     // plays; it is only not ours to close.
-    pads.push_back(Pad{id, nullptr, {}, {}});
+    pads.push_back(Pad{id, nullptr, {}, {}, freeSlot()});
     return pads.back();
+}
+
+int SdlGamepads::freeSlot() const
+{
+    int slot = 0;
+    while (std::any_of(pads.begin(), pads.end(), [slot](const Pad& pad) { return pad.slot == slot; }))
+        ++slot;
+    return slot;
+}
+
+int SdlGamepads::slotOf(SDL_JoystickID id) const
+{
+    const auto found = std::find_if(pads.begin(), pads.end(), [id](const Pad& pad) { return pad.id == id; });
+    return found != pads.end() ? found->slot : 0;
+}
+
+std::optional<SdlGamepads::Press> SdlGamepads::pressOf(SDL_JoystickID id, std::optional<PadAction> action) const
+{
+    if (!action)
+        return std::nullopt;
+    return Press{*action, slotOf(id)};
+}
+
+std::optional<SdlGamepads::Press> SdlGamepads::takeDue(std::uint32_t now)
+{
+    const auto due = input.takeDueWithPad(now);
+    if (!due)
+        return std::nullopt;
+    return Press{due->action, slotOf(due->pad)};
 }
 
 std::uint32_t SdlGamepads::nextPoll() const
@@ -78,7 +107,7 @@ std::uint32_t SdlGamepads::nextPoll() const
     return lastPoll + (inUse ? PollInUse : PollIdle);
 }
 
-std::optional<PadAction> SdlGamepads::handle(const SDL_Event& event, std::uint32_t now)
+std::optional<SdlGamepads::Press> SdlGamepads::handle(const SDL_Event& event, std::uint32_t now)
 {
     if (event.type == SDL_CONTROLLERBUTTONDOWN || event.type == SDL_CONTROLLERBUTTONUP
         || event.type == SDL_CONTROLLERAXISMOTION)
@@ -112,13 +141,15 @@ std::optional<PadAction> SdlGamepads::handle(const SDL_Event& event, std::uint32
         const auto action = actionOfButton(event.cbutton.button);
         if (!action)
             return std::nullopt;
-        if (event.type == SDL_CONTROLLERBUTTONDOWN)
-            return input.press(event.cbutton.which, PadSource::Buttons, *action, now);
+        if (event.type == SDL_CONTROLLERBUTTONDOWN) {
+            padOf(event.cbutton.which);
+            return pressOf(event.cbutton.which, input.press(event.cbutton.which, PadSource::Buttons, *action, now));
+        }
         input.release(event.cbutton.which, PadSource::Buttons, *action);
         return std::nullopt;
     }
     case SDL_CONTROLLERAXISMOTION:
-        return stick(padOf(event.caxis.which), event.caxis.axis, event.caxis.value, now);
+        return pressOf(event.caxis.which, stick(padOf(event.caxis.which), event.caxis.axis, event.caxis.value, now));
     default:
         return std::nullopt;
     }

@@ -457,8 +457,9 @@ void SdlPlatform::menuChanged()
     frame();
 }
 
-Message SdlPlatform::padPress(PadAction action)
+Message SdlPlatform::padPress(SdlGamepads::Press press)
 {
+    const PadAction action = press.action;
     // Back is the pad's way into the menu, as F10 is the keyboard's; while
     // the menu is lit the pad works it.
     if (action == PadAction::Back && dialogs.empty()) {
@@ -467,11 +468,15 @@ Message SdlPlatform::padPress(PadAction action)
         return Message{};
     }
     if (menuBar.isActive()) {
-        static constexpr std::int32_t keys[] = {vk::Left, vk::Right, vk::Down, vk::Return, vk::Escape, vk::Return, vk::Up, 0};
+        static constexpr std::int32_t keys[] = {vk::Left,   vk::Right,  vk::Down, vk::Return,
+                                                vk::Escape, vk::Return, vk::Up,   0};
         menuKey(keys[static_cast<std::size_t>(action)]);
         return Message{};
     }
-    return messageOf(MessageCode::PadPress, static_cast<std::uint32_t>(action));
+    // The pad's slot goes with it: in a versus match it says whose press it is.
+    Message message = messageOf(MessageCode::PadPress, static_cast<std::uint32_t>(action));
+    message.lParam = press.slot;
+    return message;
 }
 
 void SdlPlatform::present()
@@ -554,6 +559,12 @@ void SdlPlatform::setOwnKeyRepeat(bool on)
 {
     ownKeyRepeat = on;
     keyRepeat.releaseAll();
+}
+
+void SdlPlatform::setPlayersApart(bool on)
+{
+    gamepads.setPadsApart(on);
+    keyRepeat.setKeysApart(on);
 }
 
 void SdlPlatform::noteWindowed()

@@ -67,6 +67,7 @@ public:
     bool showsMessageBoxes() const override { return true; }
     void setMenuChecked(int commandId, bool on) override { menuBar.setChecked(commandId, on); }
     void setOwnKeyRepeat(bool on) override;
+    void setPlayersApart(bool on) override;
     void dialogOpened(DialogHost& dialog) override;
     void dialogClosed(DialogHost& dialog) override;
     // Desktop fullscreen: the window covers the screen at the desktop's own
@@ -95,7 +96,7 @@ private:
     std::optional<Message> keyDown(const SDL_KeyboardEvent& event);
     // A pad's action for the menu, or for the window, which knows the key
     // bound to it.
-    Message padPress(PadAction action);
+    Message padPress(SdlGamepads::Press press);
     // A key for the menu while it is lit or open; a command it chooses is
     // posted to the window.
     void menuKey(std::int32_t key);

@@ -11,6 +11,7 @@ inline constexpr int Settings = 120;
 inline constexpr int Highscores = 121;
 inline constexpr int Fullscreen = 122;
 inline constexpr int IntegerScaling = 123;
+inline constexpr int VersusGame = 124;
 inline constexpr int Sound = 126;
 inline constexpr int PauseWhenInactive = 127;
 inline constexpr int FastKeyRepeat = 128;
@@ -24,6 +25,7 @@ inline constexpr int NameEntry = 117;
 inline constexpr int KeyOptions = 118;
 inline constexpr int Sound = 129;
 inline constexpr int About = 130;
+inline constexpr int Versus = 131;
 }  // namespace dialog
 
 // The two buttons every dialog has: Enter presses the first, Escape and the

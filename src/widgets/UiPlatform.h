@@ -20,6 +20,10 @@ public:
     // Held keys repeat at the game's own pace (the first repeat after
     // 170 ms, then every 50), or at the desktop's.
     virtual void setOwnKeyRepeat(bool /*on*/) {}
+    // Two players at once (a versus match): each pad is a player of its own
+    // and every held key or pad direction repeats on its own, rather than
+    // only the one pressed last.
+    virtual void setPlayersApart(bool /*on*/) {}
 };
 
 }  // namespace quindel

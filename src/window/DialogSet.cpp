@@ -6,6 +6,7 @@
 #include "window/NameEntryDialog.h"
 #include "window/NewGameDialog.h"
 #include "window/SoundDialog.h"
+#include "window/VersusDialog.h"
 
 namespace quindel {
 
@@ -19,6 +20,9 @@ DialogSet::DialogSet(Game& game, PlayerSettings& settings)
     procedures.emplace(KeyOptionsDialog::TemplateId, std::make_unique<KeyOptionsDialog>(game));
     procedures.emplace(dialog::About, std::make_unique<MessageBoxDialog>(game));
     procedures.emplace(SoundDialog::TemplateId, std::make_unique<SoundDialog>(game, settings));
+    auto versus = std::make_unique<VersusDialog>(game, settings);
+    versusDialog = versus.get();
+    procedures.emplace(VersusDialog::TemplateId, std::move(versus));
 }
 
 DialogSet::~DialogSet() = default;

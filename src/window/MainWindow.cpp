@@ -162,6 +162,11 @@ std::int32_t MainWindow::padKey(PadAction action)
     return keyForPad(action, owner);
 }
 
+const VersusMatch* MainWindow::versusMatch() const
+{
+    return procedure->versusMatch();
+}
+
 Renderer& MainWindow::renderer()
 {
     return procedure->renderer();

@@ -21,6 +21,7 @@ class DialogHost;
 class Game;
 class Renderer;
 class UiPlatform;
+class VersusMatch;
 class WindowProcedure;
 
 // The game's top-level window: its message pump and timers, and the window
@@ -58,6 +59,8 @@ public:
 
     const Game& game() const { return owner; }
     Renderer& renderer();
+    // The versus match on the screen; null while none is.
+    const VersusMatch* versusMatch() const;
     DialogHost* openDialog() { return dialog; }
     // The template of the last dialog asked for, whether or not it could open.
     int lastDialogRequested() const { return lastRequested; }

@@ -5,19 +5,37 @@
 #include "render/Renderer.h"
 #include "sound/Song.h"
 #include "sound/SoundPlayer.h"
-#include "window/NewGameDialog.h"
 #include "store/HallOfFame.h"
 #include "store/KeySlot.h"
 #include "widgets/CommandIds.h"
 #include "widgets/UiPlatform.h"
 #include "window/MainWindow.h"
+#include "window/NewGameDialog.h"
 #include "window/PadKeys.h"
+#include "window/VersusDialog.h"
+#include "window/VersusScreen.h"
 
 namespace quindel {
 
 WindowProcedure::WindowProcedure(MainWindow& window, Game& game, Canvas& canvas)
-    : window(window), game(game), canvas(canvas), dialogs(game, settings)
+    : window(window), game(game), canvas(canvas), dialogs(game, settings),
+      versus(std::make_unique<VersusScreen>(window, game, settings))
 {}
+
+const VersusMatch* WindowProcedure::versusMatch() const
+{
+    return versus->active() ? &versus->match() : nullptr;
+}
+
+void WindowProcedure::showDialog(int templateId)
+{
+    const bool matchWaits = versus->pauseForDialog();
+    window.showDialog(templateId);
+    if (game.state() == GameState::Playing)
+        versus->leave();
+    else if (matchWaits)
+        versus->resumeAfterDialog();
+}
 
 void WindowProcedure::keepPreferences(const Preferences& start, PlayerSettings::Keeper keeper)
 {
@@ -69,9 +87,17 @@ void WindowProcedure::handle(const Message& message)
         destroy();
         break;
     case MessageCode::Paint:
-        paint(static_cast<std::int32_t>(message.wParam));
+        if (versus->active())
+            versus->paint();
+        else
+            paint(static_cast<std::int32_t>(message.wParam));
         break;
     case MessageCode::KeyDown:
+        if (versus->active()) {
+            versus->keyDown(static_cast<std::int32_t>(message.wParam & 0xFFFF),
+                            (message.lParam & keyflag::Repeat) != 0);
+            break;
+        }
         keyDown(static_cast<std::int32_t>(message.wParam & 0xFFFF), (message.lParam & keyflag::Repeat) != 0);
         break;
     case MessageCode::SysKeyDown:
@@ -85,6 +111,10 @@ void WindowProcedure::handle(const Message& message)
         inactive();
         break;
     case MessageCode::PadPress:
+        if (versus->active()) {
+            versus->padPress(static_cast<PadAction>(message.wParam), message.lParam);
+            break;
+        }
         keyDown(keyForPad(static_cast<PadAction>(message.wParam), game));
         break;
     case MessageCode::Command:
@@ -93,6 +123,8 @@ void WindowProcedure::handle(const Message& message)
     case MessageCode::Timer:
         if (message.wParam == MainWindow::GameTimerId)
             tick();
+        else if (message.wParam == VersusScreen::TimerId)
+            versus->timer();
         break;
     default:
         break;
@@ -102,12 +134,17 @@ void WindowProcedure::handle(const Message& message)
 void WindowProcedure::create()
 {
     drawing->loadPictures();
+    versus->create(canvas, *drawing);
     game.playSong(Song::Title);
     applyPreferences();
 }
 
 void WindowProcedure::inactive()
 {
+    if (versus->active()) {
+        versus->inactive(settings.values().pauseWhenInactive);
+        return;
+    }
     if (settings.values().pauseWhenInactive && game.state() == GameState::Playing)
         pauseGame();
 }
@@ -266,7 +303,12 @@ void WindowProcedure::command(int id)
 {
     switch (id) {
     case command::NewGame:
-        window.showDialog(dialog::NewGame);
+        showDialog(dialog::NewGame);
+        break;
+    case command::VersusGame:
+        showDialog(dialog::Versus);
+        if (const std::optional<VersusSettings> chosen = dialogs.versus().takeStarted())
+            versus->start(*chosen);
         break;
     case command::Exit:
         // Ends the run as the close box does; the window itself stays until
@@ -274,13 +316,13 @@ void WindowProcedure::command(int id)
         window.sendMessage(Message{MessageTarget::MainWindow, MessageCode::Destroy});
         break;
     case command::About:
-        window.showDialog(dialog::About);
+        showDialog(dialog::About);
         break;
     case command::Settings:
-        window.showDialog(dialog::KeyOptions);
+        showDialog(dialog::KeyOptions);
         break;
     case command::Highscores:
-        window.showDialog(dialog::HallOfFame);
+        showDialog(dialog::HallOfFame);
         break;
     case command::Fullscreen:
         window.platform().toggleFullscreen();
@@ -289,7 +331,7 @@ void WindowProcedure::command(int id)
         window.platform().toggleIntegerScaling();
         break;
     case command::Sound:
-        window.showDialog(dialog::Sound);
+        showDialog(dialog::Sound);
         break;
     case command::PauseWhenInactive:
         settings.change([](Preferences& p) { p.pauseWhenInactive = !p.pauseWhenInactive; });

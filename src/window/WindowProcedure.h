@@ -14,12 +14,13 @@ class Canvas;
 class Game;
 class MainWindow;
 class Renderer;
+class VersusMatch;
+class VersusScreen;
 
 // The main window's procedure: every message of the window goes through
 // handle(), which turns it into calls on the Game and the Renderer.
 class WindowProcedure final {
 public:
-
     WindowProcedure(MainWindow& window, Game& game, Canvas& canvas);
     ~WindowProcedure();
 
@@ -32,6 +33,8 @@ public:
     // them from now on.
     void keepPreferences(const Preferences& start, PlayerSettings::Keeper keeper);
     const Preferences& preferences() const { return settings.values(); }
+    // The versus match on the screen; null while none is.
+    const VersusMatch* versusMatch() const;
 
 private:
     void create();
@@ -51,6 +54,9 @@ private:
     void moveByKey(void (Game::*move)());
     // What the pause sign says takes the game on again.
     std::string resumeText() const;
+    // A dialog over whatever runs: a versus match waits for it, and ends
+    // when the dialog started a single game.
+    void showDialog(int templateId);
 
     MainWindow& window;
     Game& game;
@@ -61,6 +67,7 @@ private:
     std::unique_ptr<Renderer> drawing;
     PlayerSettings settings;
     DialogSet dialogs;
+    std::unique_ptr<VersusScreen> versus;
 };
 
 }  // namespace quindel

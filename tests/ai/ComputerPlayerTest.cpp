@@ -6,6 +6,7 @@
 
 #include "BoardText.h"
 #include "FixedTimeSource.h"
+#include "ai/ComputerDriver.h"
 #include "ai/ComputerPlayer.h"
 #include "ai/TrialRun.h"
 #include "core/Capsule.h"
@@ -182,6 +183,59 @@ TEST(ComputerPlayer, KeepsItsPaceAndPlaysTheSameGameTwice)
         EXPECT_EQ(one.ms, other.ms);
     }
     EXPECT_GT(ComputerPlayer(1).callsPerKey(), ComputerPlayer(3).callsPerKey());
+}
+
+// The driver of a second bottle or a demo may be woken far more often than
+// the player may press: asked every millisecond, over a whole capsule and
+// a pause, it still answers no faster than the player's own pace.
+TEST(ComputerPlayer, ItsDriverKeepsThePaceHoweverOftenItIsWoken)
+{
+    test::FixedTimeSource clock;
+    for (int strength = ComputerPlayer::WeakestStrength; strength <= ComputerPlayer::StrongestStrength; ++strength) {
+        SCOPED_TRACE(testing::Message() << "strength " << strength);
+        Playfield bottle;
+        bottle.placeViruses(9);
+        Capsule capsule(W, B);
+        const Capsule next(G, G);
+        ComputerDriver driver(strength);
+        driver.start(1000);
+        std::uint64_t tickDue = 1000 + 700;
+        std::vector<std::uint64_t> pressed;
+        for (std::uint64_t now = 1000; now < 12'000; ++now) {
+            if (now == 3000)
+                driver.delay(500);  // a pause of half a second
+            if (now >= 3000 && now < 3500)
+                continue;
+            if (now == tickDue) {
+                if (!dropCapsule(capsule, bottle))
+                    break;
+                tickDue = now + 700;
+            }
+            const PlayerAction action = driver.ask(now, bottle, capsule, next, 700, tickDue);
+            if (action == PlayerAction::None)
+                continue;
+            pressed.push_back(now);
+            if (action == PlayerAction::Drop && !dropCapsule(capsule, bottle))
+                break;
+            if (action == PlayerAction::Drop)
+                tickDue = now + 700;
+            if (action == PlayerAction::MoveLeft)
+                moveLeft(capsule, bottle);
+            if (action == PlayerAction::MoveRight)
+                moveRight(capsule, bottle);
+            if (action == PlayerAction::TurnLeft)
+                turnLeft(capsule, bottle);
+            if (action == PlayerAction::TurnRight)
+                turnRight(capsule, bottle);
+        }
+        ASSERT_GT(pressed.size(), 2u);
+        EXPECT_GE(pressed.front(), 1000 + ComputerPlayer::PressInterval);
+        for (std::size_t i = 1; i < pressed.size(); ++i)
+            EXPECT_GE(pressed[i] - pressed[i - 1],
+                      ComputerPlayer::PressInterval * ComputerPlayer(strength).callsPerKey())
+                << "keys at " << pressed[i - 1] << " and " << pressed[i];
+        EXPECT_EQ(driver.strength(), strength);
+    }
 }
 
 // Over the same seeded games the strongest player clears more levels than

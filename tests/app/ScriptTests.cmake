@@ -54,6 +54,12 @@ quindel_script_test(keys-unknown-code keys-unknown-code EXPECTED keys-unknown-co
                     SETTINGS_HEX ffffffff4100000028000000260000002000000000000000)
 quindel_script_test(keys-value-to-button keys-value-to-button STATUS 2 STDERR_REGEX "line 3.*dialog 1036 x")
 quindel_script_test(startup-from-stdin startup EXPECTED startup STDIN)
+# Versus: the computer at strength 3 takes the match from a player who
+# presses nothing, and two players at one keyboard; neither touches the
+# hall of fame.
+foreach(name versus-computer-wins versus-two-players)
+  quindel_script_test(${name} ${name} EXPECTED ${name} HIGHSCORE_SIZE 120)
+endforeach()
 # A line that cannot be understood: its number and text on stderr, status 2,
 # and the final save skipped (highscore.dat stays as the start left it).
 quindel_script_test(bad-line bad-line STATUS 2 STDERR_REGEX "line 3.*menu 121" HIGHSCORE_SIZE 0)

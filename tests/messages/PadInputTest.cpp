@@ -1,8 +1,8 @@
 // The pad's presses before they become keys: the stick's dead zone and
 // hysteresis, and the repeat of a held direction on the pump's clock.
 
-#include "messages/KeyRepeat.h"
 #include "messages/PadInput.h"
+#include "messages/KeyRepeat.h"
 #include "messages/StickAxis.h"
 
 #include <gtest/gtest.h>
@@ -120,6 +120,55 @@ TEST(PadInput, AnUnpluggedPadLetsGoOfWhatItHeld)
     pad.press(8, PadSource::Buttons, PadAction::Down, 0);
     pad.removePad(7);
     EXPECT_EQ(pad.takeDue(PadInput::RepeatDelay), PadAction::Down);
+}
+
+// Two players, one to a pad and both on one keyboard: each pad's last
+// direction and each held key repeat on their own, a press counts per pad,
+// and the repeat says whose it is. Together again, only the last repeats.
+TEST(PadInput, PadsAndKeysApartRepeatEachOnTheirOwn)
+{
+    constexpr auto B = PadSource::Buttons;
+    constexpr std::uint32_t First = PadInput::RepeatDelay;
+    for (const bool apart : {false, true}) {
+        SCOPED_TRACE(apart ? "apart" : "together");
+        PadInput pad;
+        KeyRepeat keys;
+        pad.setPadsApart(apart);
+        keys.setKeysApart(apart);
+        EXPECT_EQ(pad.press(3, B, PadAction::Left, 0), PadAction::Left);
+        // The other pad's left is a press of its own only when apart.
+        EXPECT_EQ(pad.press(9, B, PadAction::Left, 10), apart ? std::optional(PadAction::Left) : std::nullopt);
+        EXPECT_EQ(pad.press(9, B, PadAction::Down, 20), PadAction::Down);
+        keys.press('A', 0);
+        keys.press(37, 20);
+        std::vector<std::pair<std::int32_t, PadAction>> padRepeats;
+        std::vector<std::int32_t> keyRepeats;
+        for (std::uint32_t now = 0; now <= First + 20; ++now) {
+            while (const auto due = pad.takeDueWithPad(now))
+                padRepeats.emplace_back(due->pad, due->action);
+            while (const auto due = keys.takeDue(now))
+                keyRepeats.push_back(*due);
+        }
+        using Repeats = std::vector<std::pair<std::int32_t, PadAction>>;
+        const Repeats bothPads{{3, PadAction::Left}, {9, PadAction::Down}};
+        const Repeats lastPad{{9, PadAction::Down}};
+        EXPECT_EQ(padRepeats, apart ? bothPads : lastPad);
+        const std::vector<std::int32_t> bothKeys{'A', 37};
+        const std::vector<std::int32_t> lastKey{37};
+        EXPECT_EQ(keyRepeats, apart ? bothKeys : lastKey);
+        // Letting go of one player's key leaves the other's repeating.
+        pad.release(9, B, PadAction::Down);
+        keys.release(37);
+        EXPECT_EQ(pad.nextDeadline().has_value(), apart);
+        EXPECT_EQ(keys.nextDeadline().has_value(), apart);
+        // Together again: nothing of the two players' goes on.
+        pad.setPadsApart(false);
+        keys.setKeysApart(false);
+        keys.press(39, 1000);
+        EXPECT_EQ(pad.nextDeadline(), std::nullopt);
+        EXPECT_EQ(keys.takeDue(1000 + First), std::optional<std::int32_t>(39));
+        EXPECT_EQ(keys.takeDue(1000 + First), std::nullopt);
+    }
 }
 
 }  // namespace

@@ -28,6 +28,13 @@ Preferences changed()
     p.fastKeyRepeat = false;
     p.difficulty = 2;
     p.level = 17;
+    p.versusComputer = false;
+    p.versusStrength = 3;
+    p.versusLevelOne = 20;
+    p.versusLevelTwo = 1;
+    p.versusSpeed = 2;
+    p.versusRounds = 5;
+    p.playerTwoKeys = {'J', 'L', 'K', 'I', 32, 'P'};
     return p;
 }
 
@@ -79,6 +86,10 @@ TEST(PreferencesFile, WhatCannotBeUsedTakesItsDefaultAndIsNamed)
     louder.musicVolume = 4;
     Preferences hard;
     hard.difficulty = 2;
+    Preferences versus;
+    versus.versusComputer = false;
+    versus.versusSpeed = 0;
+    versus.playerTwoKeys[4] = 9;
     const Case cases[] = {
         {"a part of the file", "[sound]\nmusic_volume = 4\n", "", louder},
         {"random bytes", std::string("\x01\xff\xfe[[=\x80", 8), "not TOML", Preferences{}},
@@ -93,6 +104,15 @@ TEST(PreferencesFile, WhatCannotBeUsedTakesItsDefaultAndIsNamed)
         {"unknown keys", "colour = 1\n[play]\ndifficulty = \"hard\"\ncheat = true\n",
          "unknown colour; unknown play.cheat", hard},
         {"an unknown difficulty", "[play]\ndifficulty = \"insane\"\n", "play.difficulty is not", Preferences{}},
+        {"versus choices", "[versus]\nopponent = \"player\"\nspeed = \"easy\"\n[player_two]\ndrop = 9\n", "", versus},
+        {"versus out of range", "[versus]\nstrength = 4\nrounds = 0\nlevel_two = 21\n",
+         "versus.strength = 4 is not in 1..3; versus.level_two = 21 is not in 1..20; versus.rounds = 0", Preferences{}},
+        {"an unknown opponent", "[versus]\nopponent = \"cat\"\n", "versus.opponent is not \"player\" or \"computer\"",
+         Preferences{}},
+        {"player two's key twice", "[player_two]\nmove_left = 65\npause = 65\n",
+         "player_two.pause = 65 is move_left's key too; the six defaults stand in", Preferences{}},
+        {"a key code no key has", "[player_two]\nturn_left = 0\n", "player_two.turn_left = 0 is not in 1..254",
+         Preferences{}},
     };
     for (const Case& c : cases) {
         std::string problems;

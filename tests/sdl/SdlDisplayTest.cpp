@@ -48,7 +48,6 @@ protected:
         return keyIn(platform->waitEvent(std::nullopt));
     }
 
-
     // A left click at a point laid out in the menu's and dialogs' units
     // (those of the original window), in window units at the current scale.
     void click(float uiX, float uiY)
@@ -189,10 +188,10 @@ TEST_F(SdlDisplayTest, ClicksInTheMenuAndInADialogMapBackAtEveryScale)
     for (const Case& c : cases) {
         resize(c.width, c.height);
         ASSERT_FLOAT_EQ(platform->layout().uiScale(), c.scale) << c.width;
-        // "Game" in the bar, then its third item "Exit".
+        // "Game" in the bar, then its fourth item "Exit".
         click(20, 9);
         EXPECT_EQ(nextCommand(), std::nullopt) << c.width;
-        click(30, 64);
+        click(30, 81);
         EXPECT_EQ(nextCommand(), static_cast<std::uint32_t>(command::Exit)) << c.width;
 
         // "Start game" in the new-game dialog (406 x 173 units, centred over

@@ -158,13 +158,13 @@ TEST_F(SdlPlatformTest, TheMenuPostsItsCommandsByMouseAndByKey)
         return std::nullopt;
     };
     platform->present();
-    // "Game" in the bar, then its third item "Exit".
+    // "Game" in the bar, then its fourth item "Exit".
     for (const SDL_Event& event :
          {mouse(SDL_MOUSEMOTION, 20, 9), mouse(SDL_MOUSEBUTTONDOWN, 20, 9), mouse(SDL_MOUSEBUTTONUP, 20, 9)})
         SDL_PushEvent(const_cast<SDL_Event*>(&event));
     EXPECT_EQ(nextCommand(), std::nullopt);
     for (const SDL_Event& event :
-         {mouse(SDL_MOUSEMOTION, 30, 64), mouse(SDL_MOUSEBUTTONDOWN, 30, 64), mouse(SDL_MOUSEBUTTONUP, 30, 64)})
+         {mouse(SDL_MOUSEMOTION, 30, 81), mouse(SDL_MOUSEBUTTONDOWN, 30, 81), mouse(SDL_MOUSEBUTTONUP, 30, 81)})
         SDL_PushEvent(const_cast<SDL_Event*>(&event));
     EXPECT_EQ(nextCommand(), static_cast<std::uint32_t>(command::Exit));
 

@@ -17,8 +17,8 @@ TEST(MenuTemplate, TheMainMenuHasItsFiveCommandsAndTheOptions)
         for (const auto& item : popup.items)
             items.emplace_back(item.id, item.text);
     const std::vector<std::pair<int, std::string>> expected{
-        {114, "Start &new game"}, {113, "&about..."},         {109, "&Exit"},           {120, "&Settings..."},
-        {121, "&Highscores"},     {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"},
+        {114, "Start &new game"}, {124, "&Versus game..."},      {113, "&about..."},         {109, "&Exit"},
+        {120, "&Settings..."},    {121, "&Highscores"},          {122, "&Fullscreen\\tF11"}, {123, "&Integer scaling"},
         {126, "S&ound..."},       {127, "&Pause when inactive"}, {128, "Fast &key repeat"}};
     EXPECT_EQ(items, expected);
 }

@@ -460,20 +460,8 @@ Image Artwork::background()
     paintWell(image, 580, 518, 776, 570, TextFill);
 
     // The bottle: glass walls around 272,44 .. 528,556 with a neck at the entry.
-    const Shape glass = unite(roundBox(256, 30, 544, 572, 26, 26, 34, 34), roundBox(344, 6, 456, 50, 8));
+    paintBottle(image, 272, 44);
     const Box all = everywhere(image);
-    const Shape shadow = moved(glass, 5.0f, 7.0f);
-    image.fill([shadow](float x, float y) { return shadow(x, y) / 6.0f; }, all, rgb(16, 18, 48), 0.4f);
-    image.fill(glass, all, linearGradient({256, 0}, rgb(206, 232, 252), {544, 0}, rgb(150, 190, 232)));
-    image.outline(glass, all, 2.5f, Ink);
-    image.fill(roundBox(338, 2, 462, 14, 5), all,
-               linearGradient({0, 2}, rgb(236, 244, 255), {0, 14}, rgb(168, 200, 236)));
-    image.outline(roundBox(338, 2, 462, 14, 5), all, 2.0f, Ink);
-    const Shape cavity = unite(roundBox(272, 44, 528, 556, 0), roundBox(362, 14, 438, 60, 3));
-    image.outline(offset(cavity, 1.0f), all, 2.0f, mix(Ink, rgb(120, 160, 210), 0.35f));
-    image.fill(cavity, all, BottleFill);
-    image.fill(strokes({{{264, 64}, {264, 530}}}, 1.6f), all, White, 0.7f);
-    image.fill(strokes({{{536, 80}, {536, 300}}}, 1.0f), all, White, 0.35f);
 
     // The name, and the three culprits under the lens.
     const char* name = "QUINDEL";
@@ -504,6 +492,28 @@ Image Artwork::background()
     paintVirus(image, 672, 290, 1.9f, 2, 0);
     image.fill(ellipse(640, 196, 40, 18), around(640, 196, 40), White, 0.18f);
     return image;
+}
+
+void Artwork::paintBottle(Image& image, float x, float y)
+{
+    // Drawn about the single bottle's place, 272,44, and moved to x, y.
+    const float dx = x - 272.0f;
+    const float dy = y - 44.0f;
+    const auto at = [dx, dy](Shape s) { return moved(std::move(s), dx, dy); };
+    const Shape glass = at(unite(roundBox(256, 30, 544, 572, 26, 26, 34, 34), roundBox(344, 6, 456, 50, 8)));
+    const Box all = everywhere(image);
+    const Shape shadow = moved(glass, 5.0f, 7.0f);
+    image.fill([shadow](float px, float py) { return shadow(px, py) / 6.0f; }, all, rgb(16, 18, 48), 0.4f);
+    image.fill(glass, all, linearGradient({256 + dx, 0}, rgb(206, 232, 252), {544 + dx, 0}, rgb(150, 190, 232)));
+    image.outline(glass, all, 2.5f, Ink);
+    image.fill(at(roundBox(338, 2, 462, 14, 5)), all,
+               linearGradient({0, 2 + dy}, rgb(236, 244, 255), {0, 14 + dy}, rgb(168, 200, 236)));
+    image.outline(at(roundBox(338, 2, 462, 14, 5)), all, 2.0f, Ink);
+    const Shape cavity = at(unite(roundBox(272, 44, 528, 556, 0), roundBox(362, 14, 438, 60, 3)));
+    image.outline(offset(cavity, 1.0f), all, 2.0f, mix(Ink, rgb(120, 160, 210), 0.35f));
+    image.fill(cavity, all, BottleFill);
+    image.fill(at(strokes({{{264, 64}, {264, 530}}}, 1.6f)), all, White, 0.7f);
+    image.fill(at(strokes({{{536, 80}, {536, 300}}}, 1.0f)), all, White, 0.35f);
 }
 
 Image Artwork::titleScreen()
@@ -581,9 +591,7 @@ Image Artwork::signBase(int width, int height)
     return image;
 }
 
-namespace {
-
-void signFrame(Image& image, Rgb top, Rgb bottom)
+void Artwork::signFrame(Image& image, Rgb top, Rgb bottom)
 {
     const float w = static_cast<float>(image.width());
     const float h = static_cast<float>(image.height());
@@ -596,7 +604,7 @@ void signFrame(Image& image, Rgb top, Rgb bottom)
     image.outline(offset(panel, -5.0f), all, 1.5f, White, 0.35f);
 }
 
-void signText(Image& image, const char* text, float top, float sx, float sy, float pen, Rgb colour)
+void Artwork::signText(Image& image, const char* text, float top, float sx, float sy, float pen, Rgb colour)
 {
     const Box all = everywhere(image);
     const float x = static_cast<float>(image.width()) / 2.0f - StrokeFont::textWidth(text, sx) / 2.0f;
@@ -612,7 +620,20 @@ void signText(Image& image, const char* text, float top, float sx, float sy, flo
     image.outline(s, all, std::max(1.5f, pen * 0.22f), Artwork::Ink);
 }
 
-}  // namespace
+Rgb Artwork::lightTint(int colour)
+{
+    return tints[static_cast<std::size_t>(colour)].light;
+}
+
+Rgb Artwork::baseTint(int colour)
+{
+    return tints[static_cast<std::size_t>(colour)].base;
+}
+
+Rgb Artwork::shadeTint(int colour)
+{
+    return tints[static_cast<std::size_t>(colour)].shade;
+}
 
 Image Artwork::pauseSign()
 {

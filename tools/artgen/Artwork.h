@@ -37,7 +37,7 @@ public:
     static Image gameOverSign();
     static Image icon(int size);
 
-private:
+    // The pieces every screen is drawn with, the versus screen's too.
     // The sprites' own drawing, at any place and size, so the screens can show
     // the same viruses and capsules larger.
     static void paintVirus(Image& image, float cx, float cy, float scale, int colour, int phase);
@@ -49,6 +49,17 @@ private:
     static void paintBackdrop(Image& image);
     static void paintPanel(Image& image, float x0, float y0, float x1, float y1, float radius);
     static void paintWell(Image& image, float x0, float y0, float x1, float y1, Rgb fill);
+    // A sign's rounded panel with its dark rim, and a line of its lettering
+    // centred on it.
+    static void signFrame(Image& image, Rgb top, Rgb bottom);
+    static void signText(Image& image, const char* text, float top, float sx, float sy, float pen, Rgb colour);
+    // The bottle's glass, neck and empty inside around a 256 x 512 inside
+    // whose top left corner is (x, y).
+    static void paintBottle(Image& image, float x, float y);
+    // The three tones of a colour's bodies: 0 white, 1 blue, 2 green.
+    static Rgb lightTint(int colour);
+    static Rgb baseTint(int colour);
+    static Rgb shadeTint(int colour);
 };
 
 }  // namespace quindel::artgen

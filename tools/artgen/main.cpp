@@ -16,6 +16,7 @@
 #include "Artwork.h"
 #include "BmpWriter.h"
 #include "PaletteQuantiser.h"
+#include "VersusArtwork.h"
 
 using namespace quindel::artgen;
 
@@ -96,6 +97,19 @@ int main(int argc, char** argv)
             }
         }
     }
+    // The versus screen.
+    paletted("IDB_VS_BACKGROUND", VersusArtwork::background(), 256);
+    const char* plates[] = {"IDB_VS_PLAYER1", "IDB_VS_PLAYER2", "IDB_VS_COMPUTER"};
+    for (int who = 0; who < 3; ++who)
+        plain(plates[who], VersusArtwork::namePlate(who));
+    plain("IDB_VS_WIN", VersusArtwork::winMark(true));
+    plain("IDB_VS_NOWIN", VersusArtwork::winMark(false));
+    paletted("IDB_VS_ROUNDWON", VersusArtwork::roundWonSign(), 256);
+    paletted("IDB_VS_ROUNDLOST", VersusArtwork::roundLostSign(), 256);
+    paletted("IDB_VS_DRAW", VersusArtwork::drawnSign(), 256);
+    paletted("IDB_VS_MATCHWON", VersusArtwork::matchWonSign(), 256);
+    paletted("IDB_VS_MATCHLOST", VersusArtwork::matchLostSign(), 256);
+    paletted("IDB_VS_PAUSE", VersusArtwork::pauseSign(), 256);
     ok = BmpWriter::write32(dir + "/IDC_GHOST.bmp", Artwork::icon(32)) && ok;
     names.push_back("IDC_GHOST");
     // Larger renderings of the icon for the desktop's icon themes.
