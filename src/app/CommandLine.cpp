@@ -11,38 +11,48 @@ namespace quindel {
 
 namespace {
 
-constexpr std::string_view usageText =
-    "Usage: quindel [OPTION]...\n"
-    "Quindel, a falling-capsule puzzle game.\n"
-    "\n"
-    "  --fullscreen    start fullscreen at the desktop's resolution\n"
-    "  --windowed      start in a window (of the two, the last given wins)\n"
-    "  --script FILE   play FILE headless, without window or sound, printing\n"
-    "                  what it asks for; '-' reads standard input\n"
-    "  --replay FILE   watch the recorded game FILE in the window at its own\n"
-    "                  speed (keys 1, 2 and 4 choose the speed, Pause pauses,\n"
-    "                  Escape ends); nothing it does is saved\n"
-    "  --autoplay N    the computer player plays N games headless and prints\n"
-    "                  one line per game and the means; with\n"
-    "    --strength 1|2|3          how well it plays (default 3)\n"
-    "    --speed easy|medium|hard  the difficulty (default medium)\n"
-    "    --level L                 the level every game starts at, 1 to 20\n"
-    "    --seed S                  the calendar second the first game starts\n"
-    "                              at (default 1)\n"
+constexpr std::string_view usageHead = "Usage: quindel [OPTION]...\n"
+                                       "Quindel, a falling-capsule puzzle game.\n"
+                                       "\n"
+                                       "  --fullscreen    start fullscreen at the desktop's resolution\n"
+                                       "  --windowed      start in a window (of the two, the last given wins)\n"
+                                       "  --script FILE   play FILE headless, without window or sound, printing\n"
+                                       "                  what it asks for; '-' reads standard input\n"
+                                       "  --replay FILE   watch the recorded game FILE in the window at its own\n"
+                                       "                  speed (keys 1, 2 and 4 choose the speed, Pause pauses,\n"
+                                       "                  Escape ends); nothing it does is saved\n"
+                                       "  --autoplay N    the computer player plays N games headless and prints\n"
+                                       "                  one line per game and the means; with\n"
+                                       "    --strength 1|2|3          how well it plays (default 3)\n"
+                                       "    --speed easy|medium|hard  the difficulty (default medium)\n"
+                                       "    --level L                 the level every game starts at, 1 to 20\n"
+                                       "    --seed S                  the calendar second the first game starts\n"
+                                       "                              at (default 1)\n";
+
+// The player's own data folder is where SDL puts it on each system.
+#ifdef _WIN32
+constexpr std::string_view usageDesktop =
+    "  --desktop       run in the player's own data folder (%APPDATA%\\quindel):\n"
+    "                  highscore.dat and settings.dat live there, and music\\ is\n"
+    "                  taken from there or else from beside quindel.exe\n";
+#else
+constexpr std::string_view usageDesktop =
     "  --desktop       run in the player's own data folder ($XDG_DATA_HOME/quindel,\n"
     "                  by default ~/.local/share/quindel): highscore.dat and\n"
     "                  settings.dat live there, and music/ is taken from there\n"
     "                  or else from the installed game; the desktop launcher\n"
-    "                  starts the game this way\n"
-    "  -h, --help      show this help and exit\n"
-    "  --version       show the version and exit\n"
-    "\n"
-    "Without --desktop the game reads music/ and keeps highscore.dat and\n"
-    "settings.dat in the working directory.\n"
-    "\n"
-    "Exit status: 0 when the game or script ends normally, 1 when the window\n"
-    "cannot be opened or the output cannot be written, 2 for a command line or\n"
-    "script that cannot be understood or read.\n";
+    "                  starts the game this way\n";
+#endif
+
+constexpr std::string_view usageTail = "  -h, --help      show this help and exit\n"
+                                       "  --version       show the version and exit\n"
+                                       "\n"
+                                       "Without --desktop the game reads music/ and keeps highscore.dat and\n"
+                                       "settings.dat in the working directory.\n"
+                                       "\n"
+                                       "Exit status: 0 when the game or script ends normally, 1 when the window\n"
+                                       "cannot be opened or the output cannot be written, 2 for a command line or\n"
+                                       "script that cannot be understood or read.\n";
 
 constexpr std::string_view versionText = "Quindel " QUINDEL_VERSION "\n";
 
@@ -85,7 +95,8 @@ CommandLine::CommandLine(int argc, const char* const* argv)
 
 std::string_view CommandLine::usage()
 {
-    return usageText;
+    static const std::string text = std::string(usageHead).append(usageDesktop).append(usageTail);
+    return text;
 }
 
 std::string_view CommandLine::version()

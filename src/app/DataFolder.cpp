@@ -8,6 +8,8 @@
 #include <SDL.h>
 #include <sys/stat.h>
 
+#include "core/Utf8Path.h"
+
 namespace quindel {
 
 namespace {
@@ -27,7 +29,7 @@ std::optional<std::filesystem::path> takeSdlPath(char* text)
 {
     if (text == nullptr)
         return std::nullopt;
-    std::filesystem::path path(text);
+    std::filesystem::path path = pathFromUtf8(text);
     SDL_free(text);
     // Without SDL's closing slash, so the folder compares and prints plainly.
     if (!path.has_filename() && path.has_relative_path())
@@ -35,6 +37,19 @@ std::optional<std::filesystem::path> takeSdlPath(char* text)
     return path;
 }
 
+#ifdef _WIN32
+// %APPDATA%\quindel, where SDL puts a program's own files on Windows, made
+// by SDL when missing.
+std::optional<std::filesystem::path> makePlayerFolder(std::string& error)
+{
+    const auto folder = takeSdlPath(SDL_GetPrefPath("", folderName));
+    if (!folder) {
+        error = std::string("no data folder for the player: ") + SDL_GetError();
+        return std::nullopt;
+    }
+    return folder->lexically_normal();
+}
+#else
 // $XDG_DATA_HOME/quindel, made when missing. By the XDG base directory rules
 // an empty or relative XDG_DATA_HOME is ignored and $HOME/.local/share used:
 // a relative folder would be looked up again from the folder the game
@@ -63,12 +78,14 @@ std::optional<std::filesystem::path> makePlayerFolder(std::string& error)
     }
     std::error_code ignored;
     if (!std::filesystem::is_directory(folder, ignored)) {
-        error = "cannot make the data folder " + folder.string() + ": "
+        error = "cannot make the data folder " + utf8FromPath(folder) + ": "
             + (failure != 0 ? std::strerror(failure) : "a file of that name is in the way");
         return std::nullopt;
     }
     return folder;
 }
+
+#endif
 
 }  // namespace
 
@@ -101,7 +118,7 @@ std::optional<GamePaths> DataFolder::enter(std::span<const std::filesystem::path
     std::error_code failed;
     std::filesystem::current_path(choice.workingDirectory, failed);
     if (failed) {
-        error = "cannot enter " + choice.workingDirectory.string() + ": " + failed.message();
+        error = "cannot enter " + utf8FromPath(choice.workingDirectory) + ": " + failed.message();
         return std::nullopt;
     }
     return choice.paths;

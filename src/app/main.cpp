@@ -41,6 +41,9 @@
 #include "sound/SdlAudioLayer.h"
 #include "sound/SilentAudioLayer.h"
 #include "window/MainWindow.h"
+#ifdef _WIN32
+#include "app/ParentConsole.h"
+#endif
 
 namespace {
 
@@ -213,6 +216,11 @@ int runGame(const CommandLine& commandLine)
 int main(int argc, char** argv)
 {
     const CommandLine commandLine(argc, argv);
+#ifdef _WIN32
+    // The game itself prints nothing a player would see.
+    if (commandLine.action() != CommandLine::Action::Play)
+        attachParentConsole();
+#endif
     switch (commandLine.action()) {
     case CommandLine::Action::Help:
         std::cout << CommandLine::usage();

@@ -25,6 +25,15 @@ constexpr const char* SpeedNames[] = {"easy", "medium", "hard"};
 constexpr const char* OpponentNames[] = {"player", "computer"};
 constexpr const char* PlayerTwoKeyNames[] = {"move_left", "move_right", "turn_left", "turn_right", "drop", "pause"};
 
+// The file's name as UTF-8 text for a message: on Windows a plain string()
+// would go through the ANSI code page and fail on a player folder named in
+// other letters.
+std::string nameOf(const std::filesystem::path& file)
+{
+    const std::u8string name = file.u8string();
+    return {name.begin(), name.end()};
+}
+
 // Reads the known keys of the file's table, noting what could not be used.
 class Reader final {
 public:
@@ -258,7 +267,7 @@ Preferences PreferencesFile::load()
             preferences = parse(text, problems);
     }
     if (!problems.empty())
-        errors << "quindel: " << file.string() << ": " << problems << "; the defaults stand in" << std::endl;
+        errors << "quindel: " << nameOf(file) << ": " << problems << "; the defaults stand in" << std::endl;
     onDisk = preferences;
     return preferences;
 }
@@ -275,7 +284,8 @@ bool PreferencesFile::save(const Preferences& preferences)
         && (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
     // A crash between the two steps leaves the old file or the new one,
     // never half of one.
-    const std::filesystem::path temporary = file.string() + ".new";
+    std::filesystem::path temporary = file;
+    temporary += ".new";
     bool written = false;
     if (!readOnly) {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -288,7 +298,7 @@ bool PreferencesFile::save(const Preferences& preferences)
     if (!written || error) {
         std::filesystem::remove(temporary, error);
         if (!saveFailed)
-            errors << "quindel: cannot write " << file.string() << ": preferences will not be kept" << std::endl;
+            errors << "quindel: cannot write " << nameOf(file) << ": preferences will not be kept" << std::endl;
         saveFailed = true;
         return false;
     }

@@ -1,11 +1,13 @@
 #include "render/Canvas.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <vector>
 
 #include <stb_image_write.h>
+
+#include "core/Utf8Path.h"
 
 namespace quindel {
 
@@ -104,11 +106,10 @@ bool Canvas::saveBmp(const std::string& path) const
             out.push_back(static_cast<std::uint8_t>(p >> 16));
         }
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
-    return std::fclose(file) == 0 && written;
+    std::ofstream file(pathFromUtf8(path), std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
+    file.close();
+    return !file.fail();
 }
 
 bool Canvas::savePng(const std::string& path) const

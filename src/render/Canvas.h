@@ -34,7 +34,8 @@ public:
     // 0xRRGGBB of one pixel; 0 outside.
     std::uint32_t pixelAt(int x, int y) const;
 
-    // The whole canvas as an uncompressed 24-bit BMP, and as a PNG.
+    // The whole canvas as an uncompressed 24-bit BMP, and as a PNG; the path
+    // is UTF-8 text.
     bool saveBmp(const std::string& path) const;
     bool savePng(const std::string& path) const;
 

@@ -7,6 +7,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <filesystem>
+#include <io.h>
+
+#include "core/Utf8Path.h"
+#endif
 
 namespace quindel {
 
@@ -35,6 +41,30 @@ std::unique_ptr<FileScriptSource> FileScriptSource::open(const std::string& file
 {
     int fd = 0;
     bool owned = false;
+#ifdef _WIN32
+    if (file == "-") {
+        if (::_get_osfhandle(0) == -1) {
+            error = "standard input is closed";
+            return nullptr;
+        }
+    } else {
+        // The name is UTF-8 text; Windows opens a folder not at all, so it
+        // is told apart first. Text mode, so a script saved with CR LF line
+        // ends reads as one saved on Linux.
+        const std::filesystem::path path = pathFromUtf8(file);
+        std::error_code ignored;
+        if (std::filesystem::is_directory(path, ignored)) {
+            error = "it is a folder";
+            return nullptr;
+        }
+        fd = ::_wopen(path.c_str(), _O_RDONLY | _O_TEXT | _O_NOINHERIT);
+        if (fd == -1) {
+            error = std::strerror(errno);
+            return nullptr;
+        }
+        owned = true;
+    }
+#else
     if (file == "-") {
         const int flags = ::fcntl(0, F_GETFL);
         if (flags == -1) {
@@ -53,6 +83,7 @@ std::unique_ptr<FileScriptSource> FileScriptSource::open(const std::string& file
         }
         owned = true;
     }
+#endif
     struct stat status {};
     if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
         error = "it is a folder";

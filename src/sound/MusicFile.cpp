@@ -5,6 +5,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+
+#include "core/Utf8Path.h"
+#endif
 
 namespace quindel {
 
@@ -31,7 +36,13 @@ private:
 
 std::optional<std::vector<std::byte>> MusicFile::read(const std::string& file, std::size_t maxBytes)
 {
+#ifdef _WIN32
+    // The name is UTF-8 text; binary mode, or the runtime would turn the
+    // module's CR LF pairs into LF and stop at its first 0x1A.
+    const Descriptor in(::_wopen(pathFromUtf8(file).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT));
+#else
     const Descriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+#endif
     if (in.get() < 0)
         return std::nullopt;
     struct stat status {};

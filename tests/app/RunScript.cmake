@@ -6,6 +6,8 @@
 #   [-D SETTINGS_HEX=hex]     what settings.dat holds afterwards, in hex
 #   [-D NEXT=base]            then base.script in the same directory, its
 #                             output compared with base.expected
+#   [-D EMULATOR=program]     runs QUINDEL through it (wine for the Windows
+#                             build); CR LF line ends then count as LF
 if(NOT DEFINED STATUS)
   set(STATUS 0)
 endif()
@@ -14,6 +16,17 @@ file(MAKE_DIRECTORY ${WORKDIR})
 if(DEFINED SETTINGS_FILE)
   file(COPY_FILE ${SETTINGS_FILE} ${WORKDIR}/settings.dat)
 endif()
+# Only where the emulator's system writes text with CR LF are the line ends
+# made equal; a native run must print exactly the expected bytes.
+macro(normalise_line_ends)
+  if(DEFINED EMULATOR)
+    string(REPLACE "\r\n" "\n" out "${out}")
+    string(REPLACE "\r\n" "\n" err "${err}")
+  endif()
+endmacro()
+if(DEFINED EMULATOR)
+  set(QUINDEL ${EMULATOR} ${QUINDEL})
+endif()
 if(STDIN)
   execute_process(COMMAND ${QUINDEL} --script - INPUT_FILE ${SCRIPT} WORKING_DIRECTORY ${WORKDIR}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
@@ -21,6 +34,7 @@ else()
   execute_process(COMMAND ${QUINDEL} --script ${SCRIPT} WORKING_DIRECTORY ${WORKDIR}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
 endif()
+normalise_line_ends()
 if(NOT status STREQUAL STATUS)
   message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\nstderr: ${err}")
 endif()
@@ -50,6 +64,7 @@ endif()
 if(DEFINED NEXT)
   execute_process(COMMAND ${QUINDEL} --script ${NEXT}.script WORKING_DIRECTORY ${WORKDIR}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+  normalise_line_ends()
   file(READ ${NEXT}.expected expected)
   if(NOT status EQUAL 0 OR NOT out STREQUAL expected)
     file(WRITE ${WORKDIR}/actual-next.txt "${out}")

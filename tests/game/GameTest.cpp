@@ -83,7 +83,9 @@ protected:
         return *game;
     }
 
-    test::TempFolder directory{"game"};
+    // Named in letters outside ASCII, as a player's folder may be: the data
+    // files are opened by their full paths, which must survive on Windows.
+    test::TempFolder directory{"game-Zoë-日本"};
     GamePaths paths;
     FixedTime fixedTime;
     SilentAudioLayer audio;

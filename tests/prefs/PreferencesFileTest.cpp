@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -55,9 +56,12 @@ TEST(PreferencesFile, WhatIsSavedComesBackAndOnlyAChangeIsWritten)
     PreferencesFile reread(folder / "quindel.toml", errors);
     EXPECT_EQ(reread.load(), changed());
     // The same preferences again: the file is not rewritten.
-    std::filesystem::last_write_time(folder / "quindel.toml", std::filesystem::file_time_type{});
+    // A day back, in whole seconds, which every file system can hold.
+    const auto stamp = std::chrono::floor<std::chrono::seconds>(
+        std::filesystem::last_write_time(folder / "quindel.toml") - std::chrono::hours(24));
+    std::filesystem::last_write_time(folder / "quindel.toml", stamp);
     EXPECT_TRUE(reread.save(changed()));
-    EXPECT_EQ(std::filesystem::last_write_time(folder / "quindel.toml"), std::filesystem::file_time_type{});
+    EXPECT_EQ(std::filesystem::last_write_time(folder / "quindel.toml"), stamp);
     // Written through a temporary file that does not stay behind.
     std::size_t files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {

@@ -178,7 +178,8 @@ TEST(Canvas, SavesItsPixelsAsA24BitBitmap)
     Renderer renderer(canvas);
     ASSERT_TRUE(renderer.loadPictures());
     renderer.drawBackground();
-    const std::string path = ::testing::TempDir() + "/canvas.bmp";
+    // Named in letters outside ASCII: the path is UTF-8, as SDL takes it too.
+    const std::string path = ::testing::TempDir() + "/canvas-Zoë-日本.bmp";
     ASSERT_TRUE(canvas.saveBmp(path));
     SDL_Surface* saved = SDL_LoadBMP(path.c_str());
     ASSERT_NE(saved, nullptr) << SDL_GetError();

@@ -18,8 +18,10 @@ std::filesystem::path makeUniqueFolder(std::string_view purpose)
     std::mt19937_64 draw((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy());
     const std::filesystem::path base = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::filesystem::path candidate =
-            base / ("quindel-" + std::string(purpose) + "-" + std::to_string(draw() % 1000000000000ULL));
+        // The name is UTF-8 text; made into a path as such, so a purpose in
+        // any letters names the same folder on Windows too.
+        const std::string name = "quindel-" + std::string(purpose) + "-" + std::to_string(draw() % 1000000000000ULL);
+        const std::filesystem::path candidate = base / std::u8string(name.begin(), name.end());
         if (std::filesystem::create_directory(candidate))
             return candidate;
     }

@@ -125,16 +125,28 @@ int main(int argc, char** argv)
         for (std::size_t i = 0; i < names.size(); ++i)
             ok = writeByteArray(src, "quindel_picture_" + std::to_string(i), dir + "/" + names[i] + ".bmp") && ok;
     } else {
-        src << "__asm__(\".pushsection .rodata\\n\"\n";
+        // ELF keeps the bytes in .rodata with hidden symbols; PE (Windows)
+        // knows neither .pushsection nor .hidden and keeps read-only data in
+        // .rdata.
+        src << "#if defined(_WIN32)\n"
+               "#define QUINDEL_DATA_SECTION \".section .rdata,\\\"dr\\\"\\n\"\n"
+               "#define QUINDEL_HIDDEN(sym) \"\"\n"
+               "#define QUINDEL_END_SECTION \".text\\n\"\n"
+               "#else\n"
+               "#define QUINDEL_DATA_SECTION \".pushsection .rodata\\n\"\n"
+               "#define QUINDEL_HIDDEN(sym) \".hidden \" sym \"\\n\"\n"
+               "#define QUINDEL_END_SECTION \".popsection\\n\"\n"
+               "#endif\n\n";
+        src << "__asm__(QUINDEL_DATA_SECTION\n";
         for (std::size_t i = 0; i < names.size(); ++i) {
             const std::string sym = "quindel_picture_" + std::to_string(i);
-            src << "        \".balign 4\\n.globl " << sym << "\\n.hidden " << sym << "\\n"
-                << sym << ":\\n\"\n"
+            src << "        \".balign 4\\n.globl " << sym << "\\n\" QUINDEL_HIDDEN(\"" << sym << "\") \"" << sym
+                << ":\\n\"\n"
                 << "        \".incbin \\\"" << dir << "/" << names[i] << ".bmp\\\"\\n\"\n"
-                << "        \".globl " << sym << "_end\\n.hidden " << sym << "_end\\n"
-                << sym << "_end:\\n\"\n";
+                << "        \".globl " << sym << "_end\\n\" QUINDEL_HIDDEN(\"" << sym << "_end\") \"" << sym
+                << "_end:\\n\"\n";
         }
-        src << "        \".popsection\\n\");\n\n";
+        src << "        QUINDEL_END_SECTION);\n\n";
         src << "extern \"C\" {\n";
         for (std::size_t i = 0; i < names.size(); ++i) {
             src << "extern const unsigned char quindel_picture_" << i << "[];\n"
