@@ -9,18 +9,54 @@
 #include <vector>
 
 #include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#else
 #include <unistd.h>
+#endif
 
+#include "base/UtcTime.h"
 #include "store/FlushToDisk.h"
 
 namespace quindel {
 
 namespace {
 
+// A replay's file by its path, for writing: a new one only (for a dated
+// name) or emptied (for last.script); bytes as they are, on every system.
+int openForWriting(const std::filesystem::path& path, bool onlyNew)
+{
+#ifdef _WIN32
+    return ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT | (onlyNew ? _O_EXCL : _O_TRUNC),
+                    _S_IREAD | _S_IWRITE);
+#else
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (onlyNew ? O_EXCL : O_TRUNC), 0666);
+#endif
+}
+
+void closeFile(int fd)
+{
+#ifdef _WIN32
+    ::_close(fd);
+#else
+    ::close(fd);
+#endif
+}
+
+long writeSome(int fd, std::string_view bytes)
+{
+#ifdef _WIN32
+    return ::_write(fd, bytes.data(), static_cast<unsigned>(std::min<std::size_t>(bytes.size(), 1u << 30)));
+#else
+    return ::write(fd, bytes.data(), bytes.size());
+#endif
+}
+
 bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
+        const long done = writeSome(fd, bytes);
         if (done < 0 && errno == EINTR)
             continue;
         if (done <= 0)
@@ -49,8 +85,7 @@ ReplayFolder::~ReplayFolder()
 std::string ReplayFolder::datedName(std::int64_t wallMs)
 {
     const std::time_t seconds = static_cast<std::time_t>(wallMs / 1000);
-    std::tm utc{};
-    ::gmtime_r(&seconds, &utc);
+    const std::tm utc = utcOf(seconds);
     char name[48];
     std::snprintf(name, sizeof name, "%04d-%02d-%02d_%02d-%02d-%02d.script", utc.tm_year + 1900, utc.tm_mon + 1,
                   utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
@@ -82,7 +117,7 @@ int ReplayFolder::openDated(std::int64_t wallMs)
     const std::string stem = name.substr(0, name.size() - std::string_view(".script").size());
     for (int copy = 1; copy < 1000; ++copy) {
         const std::string candidate = copy == 1 ? name : stem + "_" + std::to_string(copy) + ".script";
-        const int fd = ::open((folder / candidate).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = openForWriting(folder / candidate, true);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -104,7 +139,7 @@ void ReplayFolder::begin(std::int64_t wallMs)
         report(std::strerror(errno));
         return;
     }
-    last = ::open((folder / LastName).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    last = openForWriting(folder / LastName, false);
     if (last < 0)
         report(std::strerror(errno));
     lastSync = std::chrono::steady_clock::now();
@@ -118,7 +153,7 @@ void ReplayFolder::write(std::string_view lines)
     for (int* fd : {&dated, &last})
         if (*fd >= 0 && !writeAll(*fd, lines)) {
             report(std::strerror(errno));
-            ::close(*fd);
+            closeFile(*fd);
             *fd = -1;
         }
     unsynced = true;
@@ -146,7 +181,7 @@ void ReplayFolder::closeAll()
 {
     for (int* fd : {&dated, &last})
         if (*fd >= 0) {
-            ::close(*fd);
+            closeFile(*fd);
             *fd = -1;
         }
 }

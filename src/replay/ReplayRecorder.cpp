@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "base/UtcTime.h"
 #include "base/VirtualKeyCodes.h"
 #include "game/Game.h"
 #include "messages/Clock.h"
@@ -81,8 +82,7 @@ bool replayedAsItself(int templateId)
 std::string dateOf(std::int64_t wallMs)
 {
     const std::time_t seconds = static_cast<std::time_t>(wallMs / 1000);
-    std::tm utc{};
-    ::gmtime_r(&seconds, &utc);
+    const std::tm utc = utcOf(seconds);
     char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d UTC", utc.tm_year + 1900, utc.tm_mon + 1,
                   utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec, static_cast<int>(wallMs % 1000));
