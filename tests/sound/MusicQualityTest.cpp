@@ -4,12 +4,12 @@
 #include <numbers>
 
 #include "AudioTestSupport.h"
+#include "FrequencyContent.h"
 #include "LoudnessMeter.h"
 #include "ModulePass.h"
 #include "ProTrackerModule.h"
 #include "SoundCheck.h"
 #include "SoundEffects.h"
-#include "Spectrum.h"
 
 namespace quindel {
 namespace {
@@ -53,7 +53,7 @@ TEST(MusicQualityTest, TheYardsticksReadKnownSoundsRight)
 
     for (double cents : {-17.7, 0.0, 7.0}) {
         const std::vector<float> tone = sine(440.0 * std::pow(2.0, (3 + cents / 100.0) / 12.0), 0.5, 3.0);
-        EXPECT_NEAR(composer::Spectrum::tuning(tone, Rate).cents, cents, 0.5) << cents;
+        EXPECT_NEAR(composer::FrequencyContent::tuning(tone, Rate).cents, cents, 0.5) << cents;
     }
 
     composer::ProTrackerModule module("walk");

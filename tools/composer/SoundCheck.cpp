@@ -89,7 +89,7 @@ std::optional<SoundCheck::Song> SoundCheck::song(const std::string& file)
     std::vector<float> mono(std::min(s.pass.size() / 2, static_cast<std::size_t>(60 * Rate)));
     for (std::size_t i = 0; i < mono.size(); ++i)
         mono[i] = (static_cast<float>(s.pass[2 * i]) + static_cast<float>(s.pass[2 * i + 1])) / 65536.0f;
-    s.tuning = Spectrum::tuning(mono, Rate);
+    s.tuning = FrequencyContent::tuning(mono, Rate);
     return s;
 }
 
@@ -120,7 +120,7 @@ std::optional<SoundCheck::Effect> SoundCheck::effect(const std::string& file)
     e.startDb = decibels(head) - e.peakDb;
     e.endDb = decibels(tail) - e.peakDb;
     const double edges[] = {0.0, 200.0, 1000.0, 5000.0, Rate / 2.0 + 1.0};
-    e.bands = Spectrum::bandShares(e.mono, Rate, edges);
+    e.bands = FrequencyContent::bandShares(e.mono, Rate, edges);
 
     Mixer mixer(Rate, 2);
     mixer.play(mixer.addSample(stereoOf(e.mono)));

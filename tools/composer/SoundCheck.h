@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Spectrum.h"
+#include "FrequencyContent.h"
 
 namespace quindel::composer {
 
@@ -19,7 +19,7 @@ public:
         double distinctSeconds = 0.0;  // bars of new material in that pass
         double lufs = 0.0;             // integrated loudness of the pass
         double peakDb = 0.0;
-        Spectrum::Tuning tuning;
+        FrequencyContent::Tuning tuning;
         std::vector<std::int16_t> pass;  // the pass as mixed, interleaved stereo
     };
     struct Effect {

@@ -3,7 +3,7 @@
 //   musiccheck FILE.mod... FILE.wav...     e.g. musiccheck build/music/*
 // For each song: one pass before it loops and how much of it is new material,
 // loudness (LUFS, ITU-R BS.1770), peak and tuning against A440. For each
-// effect: length, spectrum, loudness, and how much louder than each song.
+// effect: length, frequency bands, loudness, and how much louder than each song.
 // Last, the loudest moments a player can hear: one effect asked for twice
 // in one clearing pass over each song, as a plain sum and as mixed.
 #include <algorithm>

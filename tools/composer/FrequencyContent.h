@@ -5,10 +5,10 @@
 
 namespace quindel::composer {
 
-// Magnitude spectra of a mono signal through a Hann window, by a plain
+// Magnitudes by frequency of a mono signal through a Hann window, by a plain
 // radix-2 FFT: enough for telling where a sound's energy lies and how well
 // a song's notes sit on the A440 scale.
-class Spectrum final {
+class FrequencyContent final {
 public:
     // The magnitudes of bins 0..size/2 of `frame` (its size a power of two).
     static std::vector<double> magnitudes(std::span<const float> frame);

@@ -1,4 +1,4 @@
-#include "Spectrum.h"
+#include "FrequencyContent.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,7 +43,7 @@ void fft(std::vector<std::complex<double>>& a)
 
 }  // namespace
 
-std::vector<double> Spectrum::magnitudes(std::span<const float> frame)
+std::vector<double> FrequencyContent::magnitudes(std::span<const float> frame)
 {
     const std::size_t n = frame.size();
     std::vector<std::complex<double>> a(n);
@@ -58,7 +58,7 @@ std::vector<double> Spectrum::magnitudes(std::span<const float> frame)
     return out;
 }
 
-std::vector<double> Spectrum::bandShares(std::span<const float> mono, int rate, std::span<const double> edges)
+std::vector<double> FrequencyContent::bandShares(std::span<const float> mono, int rate, std::span<const double> edges)
 {
     // One transform over the whole sound, zero-padded to a power of two: a
     // short effect fits, and its resolution is finer than any band.
@@ -84,7 +84,7 @@ std::vector<double> Spectrum::bandShares(std::span<const float> mono, int rate, 
     return shares;
 }
 
-Spectrum::Tuning Spectrum::tuning(std::span<const float> mono, int rate)
+FrequencyContent::Tuning FrequencyContent::tuning(std::span<const float> mono, int rate)
 {
     // Frames of 2^15 samples (0.74 s at 44.1 kHz), one after the other: 1.3 Hz
     // a bin, and with the peak's position read from the parabola through its
