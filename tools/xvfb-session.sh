@@ -29,3 +29,38 @@ start_xvfb() {
   export DISPLAY=":$(cat "$work/display")"
   : >"$work/display"
 }
+
+# The game ($quindel) with its trace in $work/trace, its window focused.
+start_game() {
+  : >"$work/trace"
+  seen=0
+  QUINDEL_TRACE=1 "$quindel" 2>"$work/trace" &
+  game_pid=$!
+  window=$(timeout 15 xdotool search --sync --name -- '-== Quindel v1.0 ==-' | head -1) || fail "no window"
+  xdotool windowfocus --sync "$window"
+}
+stop_game() {
+  kill "$game_pid"
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=""
+}
+# Waits up to $2 seconds (by default $expect_seconds, else 20) for a trace
+# line matching $1 after the last one found; a game that has ended writes
+# nothing more, so waiting for it stops there.
+expect() {
+  trace_has() {
+    tail -n +"$((seen + 1))" "$work/trace" | grep -Eqm1 "$1" || return 1
+    seen=$(grep -En "$1" "$work/trace" | awk -F: -v after="$seen" '$1 > after {print $1; exit}')
+  }
+  for _ in $(seq $((${2:-${expect_seconds:-20}} * 10))); do
+    trace_has "$1" && return 0
+    if [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; then
+      trace_has "$1" && return 0
+      break
+    fi
+    sleep 0.1
+  done
+  echo "--- trace:" >&2; grep -v tick-late "$work/trace" >&2
+  fail "no '$1' in the trace"
+}
+keys() { xdotool key --delay 60 "$@"; }

@@ -17,28 +17,8 @@ mkdir -p "$work/run" && cd "$work/run"
 perl -e 'print "OLD" . ("\0" x 8) for 1..8; print pack("l<", -1) for 1..8' >highscore.dat
 [ "$(stat -c %s highscore.dat)" = 120 ] || fail "the starting hall of fame is not 120 bytes"
 
-QUINDEL_TRACE=1 "$quindel" 2>"$work/trace" &
-game_pid=$!
-window=$(timeout 15 xdotool search --sync --name -- '-== Quindel v1.0 ==-' | head -1) || fail "no window"
-xdotool windowfocus --sync "$window"
+start_game
 xdotool mousemove 1020 760
-
-# Waits up to 20 s for a line of the trace (an extended regular expression)
-# after the lines already seen.
-seen=0
-expect() {
-  for _ in $(seq 200); do
-    if tail -n +"$((seen + 1))" "$work/trace" | grep -Eqm1 "$1"; then
-      seen=$(grep -En "$1" "$work/trace" | awk -F: -v after="$seen" '$1 > after {print $1; exit}')
-      return 0
-    fi
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended waiting for '$1'"
-    sleep 0.1
-  done
-  echo "--- trace:" >&2; grep -v tick-late "$work/trace" >&2
-  fail "no '$1' in the trace"
-}
-keys() { xdotool key --delay 60 "$@"; }
 
 expect "^state Title$"
 # The menu by keyboard: Alt+G lights "Start new game", Enter chooses it.

@@ -15,30 +15,6 @@ mkdir -p "$work/run" && cd "$work/run"
 other_pid=""
 trap 'kill $other_pid 2>/dev/null || true; cleanup' EXIT
 
-start_game() {
-  : >"$work/trace"
-  seen=0
-  QUINDEL_TRACE=1 "$quindel" 2>"$work/trace" &
-  game_pid=$!
-  window=$(timeout 15 xdotool search --sync --name -- '-== Quindel v1.0 ==-' | head -1) || fail "no window"
-  xdotool windowfocus --sync "$window"
-}
-stop_game() {
-  kill "$game_pid"
-  wait "$game_pid" 2>/dev/null || true
-  game_pid=""
-}
-expect() {
-  for _ in $(seq 200); do
-    if tail -n +"$((seen + 1))" "$work/trace" | grep -Eqm1 "$1"; then
-      seen=$(grep -En "$1" "$work/trace" | awk -F: -v after="$seen" '$1 > after {print $1; exit}')
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "--- trace:" >&2; grep -v tick-late "$work/trace" >&2
-  fail "no '$1' in the trace"
-}
 # Nothing matching the pattern comes for a while.
 expect_none() {
   sleep "$2"
@@ -47,7 +23,6 @@ expect_none() {
     fail "'$1' came although nothing should have"
   fi
 }
-keys() { xdotool key --delay 60 "$@"; }
 
 # Another window to take the keyboard.
 xlogo -geometry 100x100+1100+10 &

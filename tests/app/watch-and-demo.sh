@@ -13,35 +13,9 @@ source "$(dirname "$0")/../../tools/xvfb-session.sh" watch
 other_pid=""
 trap 'kill $other_pid 2>/dev/null || true; cleanup' EXIT
 start_xvfb 1024x768
+expect_seconds=5
 mkdir -p "$work/run" && cd "$work/run"
 
-start_game() {
-  : >"$work/trace"
-  seen=0
-  QUINDEL_TRACE=1 "$quindel" 2>"$work/trace" &
-  game_pid=$!
-  window=$(timeout 15 xdotool search --sync --name -- '-== Quindel v1.0 ==-' | head -1) || fail "no window"
-  xdotool windowfocus --sync "$window"
-}
-stop_game() {
-  kill "$game_pid"
-  wait "$game_pid" 2>/dev/null || true
-  game_pid=""
-}
-# Waits up to $2 seconds (5 by default) for a trace line matching $1 after
-# the last one found.
-expect() {
-  for _ in $(seq $((${2:-5} * 10))); do
-    if tail -n +"$((seen + 1))" "$work/trace" | grep -Eqm1 "$1"; then
-      seen=$(grep -En "$1" "$work/trace" | awk -F: -v after="$seen" '$1 > after {print $1; exit}')
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "--- trace:" >&2; grep -v tick-late "$work/trace" >&2
-  fail "no '$1' in the trace"
-}
-keys() { xdotool key --delay 60 "$@"; }
 # What the player's files hold, replays/ included.
 files() { find . -type f -print0 | sort -z | xargs -0r md5sum; ls -la --time-style=full-iso replays 2>&1 || true; }
 
